@@ -1,0 +1,148 @@
+#include "cli/options.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+
+namespace zoquel::cli {
+
+const char* const kUsage =
+    "usage: zoquel-render [FILE.zq] [options] -o OUT.tga|OUT.png\n"
+    "  --type N              fractal type 0..39, chosen as the type dialog does\n"
+    "  --method M            calculation method 0 or 1\n"
+    "  --maxiter N           iteration limit 1..16384\n"
+    "  --size WxH            image size, each 32..9600\n"
+    "  --view XMIN,XMAX,YMIN,YMAX\n"
+    "  --param COLUMN=VALUE  column 0..5 of the type's parameter record\n"
+    "  --set NAME=VALUE      another setting by its parameter-file name\n"
+    "  --outside N           outside colouring 0..4\n"
+    "  --inside N            inside colouring 0..4\n"
+    "  --palette NAME|FILE.map  default, greyscale, biomorph or rainbow8\n"
+    "  --threads N           rows rendered in parallel\n"
+    "  --save-zq FILE        also write the parameter file of the image\n"
+    "  -o FILE               the image to write (.tga or .png)\n";
+
+bool parse_int(const std::string& text, int& out) {
+    if (text.empty()) return false;
+    errno = 0;
+    char* end = nullptr;
+    long v = std::strtol(text.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || v < -2147483647L - 1 || v > 2147483647L) return false;
+    out = int(v);
+    return true;
+}
+
+bool parse_real(const std::string& text, double& out) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    double v = std::strtod(text.c_str(), &end);
+    if (*end != '\0' || !std::isfinite(v)) return false;
+    out = v;
+    return true;
+}
+
+namespace {
+
+bool split_pair(const std::string& text, char sep, std::string& a, std::string& b) {
+    std::size_t at = text.find(sep);
+    if (at == std::string::npos) return false;
+    a = text.substr(0, at);
+    b = text.substr(at + 1);
+    return true;
+}
+
+}  // namespace
+
+std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
+    Options o;
+    auto fail = [&](const std::string& message) -> std::optional<Options> {
+        error = message;
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& v) {
+            if (i + 1 >= args.size()) return false;
+            v = args[++i];
+            return true;
+        };
+        std::string v;
+        auto int_option = [&](std::optional<int>& target) -> bool {
+            int n;
+            if (!value(v)) {
+                error = a + " needs a value";
+                return false;
+            }
+            if (!parse_int(v, n)) {
+                error = a + ": '" + v + "' is not a whole number";
+                return false;
+            }
+            target = n;
+            return true;
+        };
+        if (a == "-h" || a == "--help") {
+            o.help = true;
+        } else if (a == "--type") {
+            if (!int_option(o.type)) return std::nullopt;
+        } else if (a == "--method") {
+            if (!int_option(o.method)) return std::nullopt;
+        } else if (a == "--maxiter") {
+            if (!int_option(o.maxiter)) return std::nullopt;
+        } else if (a == "--outside") {
+            if (!int_option(o.outside)) return std::nullopt;
+        } else if (a == "--inside") {
+            if (!int_option(o.inside)) return std::nullopt;
+        } else if (a == "--threads") {
+            if (!int_option(o.threads)) return std::nullopt;
+            if (*o.threads < 1) return fail("--threads: must be at least 1");
+        } else if (a == "--size") {
+            std::string w, h;
+            int wi, hi;
+            if (!value(v)) return fail("--size needs a value WxH");
+            if (!split_pair(v, 'x', w, h) || !parse_int(w, wi) || !parse_int(h, hi))
+                return fail("--size: '" + v + "' is not of the form WIDTHxHEIGHT");
+            o.size = std::make_pair(wi, hi);
+        } else if (a == "--view") {
+            if (!value(v)) return fail("--view needs XMIN,XMAX,YMIN,YMAX");
+            std::vector<double> view;
+            std::stringstream ss(v);
+            std::string part;
+            while (std::getline(ss, part, ',')) {
+                double d;
+                if (!parse_real(part, d)) return fail("--view: '" + part + "' is not a finite number");
+                view.push_back(d);
+            }
+            if (view.size() != 4) return fail("--view needs four numbers XMIN,XMAX,YMIN,YMAX");
+            o.view = view;
+        } else if (a == "--param") {
+            std::string col, val;
+            int c;
+            double d;
+            if (!value(v) || !split_pair(v, '=', col, val)) return fail("--param needs COLUMN=VALUE");
+            if (!parse_int(col, c) || c < 0 || c > 5) return fail("--param: column must be 0..5, not '" + col + "'");
+            if (!parse_real(val, d)) return fail("--param: '" + val + "' is not a finite number");
+            o.params.emplace_back(c, d);
+        } else if (a == "--set") {
+            std::string name, val;
+            if (!value(v) || !split_pair(v, '=', name, val) || name.empty()) return fail("--set needs NAME=VALUE");
+            o.sets.emplace_back(name, val);
+        } else if (a == "--palette") {
+            if (!value(o.palette)) return fail("--palette needs a name or a .map file");
+        } else if (a == "--save-zq") {
+            if (!value(o.save_zq)) return fail("--save-zq needs a file name");
+        } else if (a == "-o" || a == "--output") {
+            if (!value(o.output)) return fail(a + " needs a file name");
+        } else if (!a.empty() && a[0] == '-') {
+            return fail("unknown option '" + a + "'");
+        } else if (o.parameter_file.empty()) {
+            o.parameter_file = a;
+        } else {
+            return fail("only one parameter file may be given ('" + a + "')");
+        }
+    }
+    if (!o.help && o.output.empty()) return fail("no output file: give -o OUT.tga or -o OUT.png");
+    return o;
+}
+
+}  // namespace zoquel::cli

@@ -1,0 +1,32 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zoquel::cli {
+
+// What the command line asked for, before anything is applied.
+struct Options {
+    std::string parameter_file;
+    std::optional<int> type, method, maxiter, outside, inside, threads;
+    std::optional<std::pair<int, int>> size;
+    std::optional<std::vector<double>> view;          // xmin, xmax, ymin, ymax
+    std::vector<std::pair<int, double>> params;       // column, value
+    std::vector<std::pair<std::string, std::string>> sets;  // name, value
+    std::string palette;
+    std::string save_zq;
+    std::string output;
+    bool help = false;
+};
+
+// Parses argv; on error returns nothing and sets `error` to a one-line message.
+std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);
+
+// Strict numbers: the whole text must be the number, and reals must be finite.
+bool parse_int(const std::string& text, int& out);
+bool parse_real(const std::string& text, double& out);
+
+extern const char* const kUsage;
+
+}  // namespace zoquel::cli

@@ -1,0 +1,181 @@
+#include "cli/render_command.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+
+#include "cli/named_settings.h"
+#include "cli/options.h"
+#include "cli/png_writer.h"
+#include "files/targa.h"
+#include "render/driver.h"
+#include "render/live_state.h"
+#include "render/parameter_rules.h"
+#include "render/type_registry.h"
+#include "render/type_selection.h"
+
+namespace zoquel::cli {
+
+namespace {
+
+bool ends_with(const std::string& s, const std::string& tail) {
+    if (s.size() < tail.size()) return false;
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        char a = s[s.size() - tail.size() + i];
+        if (a >= 'A' && a <= 'Z') a = char(a - 'A' + 'a');
+        if (a != tail[i]) return false;
+    }
+    return true;
+}
+
+// The message of a refused value, on one line.
+std::string one_line(std::string text) {
+    std::string out;
+    bool blank = false;
+    for (char c : text) {
+        if (c == '\n' || c == ' ') {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank) out += ' ';
+        blank = false;
+        out += c;
+    }
+    return out;
+}
+
+std::string apply_palette(Settings& s, const std::string& name) {
+    if (name == "default") s.palette = default_palette();
+    else if (name == "greyscale") s.palette = greyscale_palette();
+    else if (name == "biomorph") s.palette = kpbw4_palette();
+    else if (name == "rainbow8") s.palette = rainbow8_palette();
+    else return "unknown palette '" + name + "' (default, greyscale, biomorph or rainbow8)";
+    return {};
+}
+
+// Applies every option to the live settings, as the dialogs would. Empty on success.
+std::string build_settings(LiveState& state, const Options& o) {
+    Settings& s = state.settings;
+    if (!o.parameter_file.empty()) return "reading parameter files is not available yet ('" + o.parameter_file + "')";
+    if (!o.save_zq.empty()) return "writing parameter files is not available yet ('" + o.save_zq + "')";
+
+    if (o.type || o.method) {
+        int t = o.type.value_or(s.ftype);
+        int m = o.method.value_or(s.method);
+        if (!valid_type(t)) return "--type: fractal type must be 0..39";
+        if (m != 0 && m != 1) return "--method: method must be 0 or 1";
+        TypeChoiceOutcome outcome = choose_type(s, state.firsttime, t, m);
+        if (outcome.firstloop) state.render.firstloop = true;
+        if (o.method && forced_method(t) >= 0 && forced_method(t) != m)
+            std::fprintf(stderr, "zoquel-render: %s always uses method %d\n", type_info(t).name, forced_method(t));
+    }
+    if (!o.palette.empty())
+        if (std::string e = apply_palette(s, o.palette); !e.empty()) return e;
+
+    if (o.maxiter || o.size || o.view || !o.params.empty()) {
+        ParameterForm form = parameter_form_from(s);
+        if (o.maxiter) form.maxiter = *o.maxiter;
+        if (o.size) {
+            form.xres = o.size->first;
+            form.yres = o.size->second;
+        }
+        if (o.view) form.view = View{(*o.view)[0], (*o.view)[1], (*o.view)[2], (*o.view)[3]};
+        for (auto [column, value] : o.params) {
+            if (!parameter_column_editable(s, column))
+                return "--param: column " + std::to_string(column) + " is not a parameter of " + type_info(s.ftype).name +
+                       " in method " + std::to_string(s.method);
+            if (column == 5 && s.ftype == 0 && s.method == 1 && s.inside == 4)
+                form.palint = long(value);
+            else
+                form.param[column] = value;
+        }
+        ParameterOutcome outcome = commit_parameter_form(s, form);
+        if (!outcome.ok()) return one_line(paramerror(outcome.error));
+        if (outcome.firstloop || outcome.newdimensions) state.render.firstloop = true;
+    }
+    if (o.outside) {
+        if (*o.outside < 0 || *o.outside > 4) return "--outside: colouring method must be 0..4";
+        s.outside = *o.outside;
+    }
+    if (o.inside) {
+        if (*o.inside < 0 || *o.inside > 4) return "--inside: colouring method must be 0..4";
+        s.inside = *o.inside;
+    }
+    for (const auto& [name, value] : o.sets)
+        if (std::string e = apply_named_setting(s, name, value); !e.empty()) return "--set " + e;
+    if (!type_available(s.ftype))
+        return std::string("fractal type ") + std::to_string(s.ftype) + " \"" + type_info(s.ftype).name +
+               "\" is not available yet";
+    return {};
+}
+
+// Shows rows done on a terminal; the explorer's host shows the image instead.
+class ProgressHost : public HeadlessHost {
+public:
+    explicit ProgressHost(const int& row, int rows) : row_(row), rows_(rows), tty_(::isatty(2)) {}
+    void present(const Rect&) override {
+        if (!tty_) return;
+        auto now = std::chrono::steady_clock::now();
+        if (now - last_ < std::chrono::milliseconds(250)) return;
+        last_ = now;
+        std::fprintf(stderr, "\rzoquel-render: row %d of %d", row_, rows_);
+        shown_ = true;
+    }
+    ~ProgressHost() override {
+        if (shown_) std::fprintf(stderr, "\r\033[K");
+    }
+
+private:
+    const int& row_;
+    int rows_;
+    bool tty_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
+};
+
+}  // namespace
+
+int run_render(const std::vector<std::string>& args) {
+    std::string error;
+    std::optional<Options> options = parse_options(args, error);
+    if (!options) {
+        std::fprintf(stderr, "zoquel-render: %s\n", error.c_str());
+        return kExitUsage;
+    }
+    if (options->help) {
+        std::fputs(kUsage, stdout);
+        return kExitOk;
+    }
+    const bool png = ends_with(options->output, ".png");
+    if (!png && !ends_with(options->output, ".tga")) {
+        std::fprintf(stderr, "zoquel-render: the output must end in .tga or .png ('%s')\n", options->output.c_str());
+        return kExitUsage;
+    }
+
+    HeadlessHost quiet;
+    reset_live_state(quiet);
+    LiveState& state = live();
+    if (std::string e = build_settings(state, *options); !e.empty()) {
+        std::fprintf(stderr, "zoquel-render: %s\n", e.c_str());
+        return kExitUsage;
+    }
+
+    ProgressHost host(state.render.j, state.settings.yres);
+    state.host = &host;
+    render_image(state);
+    state.host = &quiet;
+
+    bool written;
+    if (png) {
+        written = write_png(state.image, options->output);
+        if (!written) std::fprintf(stderr, "zoquel-render: could not write '%s'\n", options->output.c_str());
+    } else {
+        int result = writetga(state.image, options->output);
+        written = result == kTargaOk;
+        if (!written) std::fprintf(stderr, "zoquel-render: %s ('%s')\n", saveerror(result), options->output.c_str());
+    }
+    return written ? kExitOk : kExitFailed;
+}
+
+}  // namespace zoquel::cli

@@ -1,0 +1,139 @@
+#include "formulas/mandelbrot.h"
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+
+#include "render/live_state.h"
+#include "render/side_channels.h"
+
+namespace zoquel {
+
+namespace {
+
+constexpr int kSiegelDisks = 3;
+constexpr int kJuliaLevelSets = 4;
+
+// Read once per image, before any row, so rows may run in parallel.
+struct Image {
+    double maxsize = 16;
+    int maxiter = 256;
+    int method = 0;
+    int inside = 0;
+    double cx = 0, cy = 0;
+    double exponent = 2;
+    bool fast = true;
+    int exi = 2;
+    double minsize = 0.001;
+    int jperiod = 1;
+    int palint = 1;
+    const Attractor* cycle = nullptr;
+};
+Image image;
+
+bool near_cycle(double x, double y) {
+    for (int i = 0; i < image.jperiod; ++i) {
+        double dx = x - image.cycle->x[std::size_t(i)], dy = y - image.cycle->y[std::size_t(i)];
+        if (std::sqrt(dx * dx + dy * dy) < image.minsize) return true;
+    }
+    return false;
+}
+
+const char* const kFormulaText[2] = {
+    "Mandelbrot (Parameter Plane)\n\n   z = z^n + c\n\n   c = pixel value\n   z(0) = (0 + 0i)\n\n"
+    "basic critical point calculation:\n   set derivative of function = 0\n   and solve for z",
+    "Julia (Dynamic Plane)\n\n   z = z^n + c\n\n   c = constant\n   z(0) = pixel value",
+};
+
+}  // namespace
+
+void mandelbrot_setup(LiveState& state) {
+    const Settings& s = state.settings;
+    const Param& p = s.params();
+    image.maxsize = p.maxsize;
+    image.maxiter = s.maxiter;
+    image.method = s.method;
+    image.inside = s.inside;
+    image.cx = p.jcx;
+    image.cy = p.jcy;
+    image.exponent = p.p0;
+    image.fast = p.p0 == std::floor(p.p0);
+    // An exponent below 1 is kept out by the parameter dialog; 1 leaves z unchanged.
+    image.exi = image.fast ? int(std::clamp(p.p0, 1.0, 1024.0)) : 0;
+    image.minsize = p.p1;
+    image.jperiod = std::clamp(s.jperiod, 1, kAttractorSize);
+    image.palint = s.palint;
+    image.cycle = &state.render.attractor;
+}
+
+int mandelbrot(double px, double py, double* zx, double* zy, double* size) {
+    double cr, ci, x, y;
+    if (image.method == 0) {
+        cr = px, ci = py, x = 0, y = 0;
+    } else {
+        cr = image.cx, ci = image.cy, x = px, y = py;
+    }
+    const bool siegel = image.inside == kSiegelDisks;
+    const bool level_sets = image.inside == kJuliaLevelSets && image.method == 1;
+    if (siegel) pixel::infsize = image.maxsize;
+
+    int n = 0;
+    double r = 0;
+    while (r <= image.maxsize && n < image.maxiter) {
+        if (image.fast) {
+            const double x0 = x, y0 = y;
+            for (int i = 1; i < image.exi; ++i) {
+                const double t = x * x0 - y * y0;
+                y = x * y0 + y * x0;
+                x = t;
+            }
+            x += cr;
+            y += ci;
+        } else {
+            std::complex<double> z = std::pow(std::complex<double>(x, y), image.exponent);
+            x = z.real() + cr;
+            y = z.imag() + ci;
+        }
+        r = std::sqrt(x * x + y * y);
+        ++n;
+        if (siegel && r < pixel::infsize) pixel::infsize = r;
+        if (level_sets && near_cycle(x, y)) break;
+    }
+    if (r <= image.maxsize && image.inside == kJuliaLevelSets) n = n * image.palint / image.jperiod + 48;
+    *size = r;
+    *zx = x;
+    *zy = y;
+    return n % 255 + 1;
+}
+
+int juliaperiod(double cx, double cy, Attractor& cycle) {
+    cycle = Attractor{};
+    const double limit = std::max(std::sqrt(cx * cx + cy * cy), 2.0);
+    double x = 0, y = 0;
+    for (int step = 0; step < 4096; ++step) {
+        const double t = x * x - y * y + cx;
+        y = x * y + y * x + cy;
+        x = t;
+        if (std::sqrt(x * x + y * y) > limit) break;
+        if (step >= 3072) {
+            cycle.x[std::size_t(step - 3072)] = x;
+            cycle.y[std::size_t(step - 3072)] = y;
+        }
+    }
+    for (int i = 1; i < kAttractorSize; ++i) {
+        double dx = cycle.x[std::size_t(i)] - cycle.x[0], dy = cycle.y[std::size_t(i)] - cycle.y[0];
+        if (std::sqrt(dx * dx + dy * dy) < 0.0001) return i;
+    }
+    return kAttractorSize;
+}
+
+TypeImplementation mandelbrot_implementation() {
+    TypeImplementation t;
+    t.generator = mandelbrot;
+    t.setup = mandelbrot_setup;
+    t.formula_text[0] = kFormulaText[0];
+    t.formula_text[1] = kFormulaText[1];
+    return t;
+}
+
+}  // namespace zoquel

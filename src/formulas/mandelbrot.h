@@ -1,0 +1,17 @@
+#pragma once
+#include "render/render_state.h"
+#include "render/type_registry.h"
+
+namespace zoquel {
+
+// z = z^n + c for a real exponent n: c is the pixel in method 0, z(0) the pixel in method 1.
+int mandelbrot(double px, double py, double* zx, double* zy, double* size);
+void mandelbrot_setup(LiveState& state);
+
+// The period of the attracting cycle of z^2 + c, found from the orbit of 0; the cycle's points
+// are left in `cycle`.
+int juliaperiod(double cx, double cy, Attractor& cycle);
+
+TypeImplementation mandelbrot_implementation();
+
+}  // namespace zoquel

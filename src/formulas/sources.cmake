@@ -1,0 +1,3 @@
+set(ZOQUEL_FORMULA_SOURCES
+  formulas/mandelbrot.cpp
+)

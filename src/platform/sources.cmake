@@ -1,0 +1,5 @@
+set(ZOQUEL_PLATFORM_SOURCES
+  platform/surface.cpp
+  platform/host.cpp
+  platform/random.cpp
+)

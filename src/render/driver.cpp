@@ -1,0 +1,124 @@
+#include "render/driver.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "formulas/mandelbrot.h"
+#include "render/coloring.h"
+#include "render/type_registry.h"
+
+namespace zoquel {
+
+namespace {
+
+constexpr int kSmoothing = 2;
+
+void finish_image(LiveState& state) {
+    RenderState& r = state.render;
+    Settings& s = state.settings;
+    r.j = 0;
+    r.okfractal = false;
+    r.okzoom = true;
+    r.okthumbnail = type_info(s.ftype).thumbflag ? 1 : 0;
+    if (remembers_julia_constant(s.ftype) && s.method == 1) {
+        s.cxsave = s.params().jcx;
+        s.cysave = s.params().jcy;
+    }
+    state.host->end_busy();
+}
+
+void clear_for_new_image(LiveState& state) {
+    Surface& screen = state.host->screen();
+    screen.fill(kBlack);
+    Rect image_area = screen.bounds().intersected(Rect{0, 0, state.settings.xres, state.settings.yres});
+    screen.fill_rect(image_area, kStockGrey);
+    state.image.fill(kStockGrey);
+    state.host->present(screen.bounds());
+}
+
+int run_whole_image(LiveState& state) {
+    const int t = state.settings.ftype;
+    double zx, zy, size;
+    implementation(t).generator(0, 0, &zx, &zy, &size);
+    RenderState& r = state.render;
+    r.okthumbnail = 0;
+    r.okzoom = false;
+    r.j = 0;
+    if (type_info(t).kind != TypeKind::whole_image_repeated) r.okfractal = false;
+    if (t == 39) r.okorbit = true;
+    return 1;
+}
+
+}  // namespace
+
+void begin_image(LiveState& state) {
+    Settings& s = state.settings;
+    RenderState& r = state.render;
+    const View& v = s.view();
+    r.xside = v.xmax - v.xmin;
+    r.yside = v.ymax - v.ymin;
+    if (s.outside == kSmoothing && !supplies_smoothing_fraction(s.ftype, s.method)) {
+        r.il = 1 / std::log(2.0);
+        r.lpsm = std::log(std::log(s.params().maxsize));
+    }
+    // Smoothing blends neighbouring entries for every type but 23, which keeps its own step.
+    if (s.outside == kSmoothing && s.ftype != 23) s.cindex = 1;
+    if (s.ftype == 0 || s.ftype == 37 || s.ftype == 38) {
+        if (s.inside == 3) r.factor = s.maxiter < 256 ? 256 : s.maxiter;
+        if (s.inside == 4 && s.method == 1) s.jperiod = juliaperiod(s.params().jcx, s.params().jcy, r.attractor);
+    }
+    if (auto setup = implementation(s.ftype).setup) setup(state);
+}
+
+void render_row(const LiveState& state, int row, Pixel* out) {
+    const Settings& s = state.settings;
+    const RenderState& r = state.render;
+    const View& v = s.view();
+    const Generator generate = implementation(s.ftype).generator;
+    const double y = v.ymin + (s.yres - 1 - row) * r.yside / (s.yres - 1);
+    for (int ii = 0; ii < s.xres; ++ii) {
+        const double x = v.xmin + ii * r.xside / (s.xres - 1);
+        double zx = 0, zy = 0, size = 0;
+        const int n = generate(x, y, &zx, &zy, &size);
+        out[ii] = pack(coloring(s, r, n, size, zx, zy));
+    }
+}
+
+int fractaldriver(LiveState& state) {
+    Settings& s = state.settings;
+    RenderState& r = state.render;
+    if (!type_available(s.ftype)) {
+        r.okfractal = false;
+        return 0;
+    }
+    if (is_whole_image(s.ftype)) return run_whole_image(state);
+
+    state.host->begin_busy();
+    if (r.j == 0) {
+        clear_for_new_image(state);
+        begin_image(state);
+    }
+    render_row(state, r.j, state.image.row(r.j));
+
+    Surface& screen = state.host->screen();
+    if (r.j < screen.height()) {
+        Rect row{0, r.j, std::min(s.xres, screen.width()), r.j + 1};
+        screen.copy_from(state.image, row, 0, r.j);
+        state.host->present(row);
+    }
+    r.j += 1;
+    if (r.j == s.yres) finish_image(state);
+    return 0;
+}
+
+bool render_image(LiveState& state) {
+    if (!type_available(state.settings.ftype)) return false;
+    if (state.image.width() != state.settings.xres || state.image.height() != state.settings.yres)
+        state.image.resize(state.settings.xres, state.settings.yres);
+    state.render.j = 0;
+    state.render.okfractal = true;
+    while (state.render.okfractal) fractaldriver(state);
+    return true;
+}
+
+}  // namespace zoquel

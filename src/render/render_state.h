@@ -1,0 +1,27 @@
+#pragma once
+#include <array>
+
+namespace zoquel {
+
+constexpr int kAttractorSize = 1024;
+
+// The points of the attracting cycle that Julia level-set colouring measures against.
+struct Attractor {
+    std::array<double, kAttractorSize> x{}, y{};
+};
+
+// The render driver's progress and the flags it leaves for the main window.
+struct RenderState {
+    int j = 0;  // next row; 0 also means the next row starts a new image
+    double xside = 0, yside = 0;
+    double il = 0, lpsm = 0;  // smoothing constants
+    double factor = 256;      // Siegel-disk scale
+    bool okfractal = false;
+    bool okzoom = false;
+    int okthumbnail = 0;
+    bool okorbit = false;
+    bool firstloop = false;  // whole-image generators start afresh
+    Attractor attractor;
+};
+
+}  // namespace zoquel

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace zoquel::pixel {
+
+// What a generator leaves for the colouring of the same pixel. One set per thread, so rows
+// may be rendered on several threads at once.
+extern thread_local int root;        // index of the root a Newton-type orbit reached
+extern thread_local double nfx;      // smoothing fraction 0..1 of the Newton-like types
+extern thread_local double infsize;  // smallest |z| along the orbit, for Siegel-disk colouring
+
+}  // namespace zoquel::pixel

@@ -1,0 +1,14 @@
+set(ZOQUEL_RENDER_SOURCES
+  render/fractal_types.cpp
+  render/settings.cpp
+  render/palettes.cpp
+  render/defaults.cpp
+  render/type_selection.cpp
+  render/parameter_rules.cpp
+  render/live_state.cpp
+  render/side_channels.cpp
+  render/coloring.cpp
+  render/driver.cpp
+  render/palette_preview.cpp
+  render/type_registry.cpp
+)

@@ -1,0 +1,24 @@
+#include "render/type_registry.h"
+
+#include <array>
+
+#include "formulas/mandelbrot.h"
+
+namespace zoquel {
+
+namespace {
+
+std::array<TypeImplementation, kTypeCount> build() {
+    std::array<TypeImplementation, kTypeCount> t{};
+    t[0] = mandelbrot_implementation();
+    return t;
+}
+
+}  // namespace
+
+const TypeImplementation& implementation(int ftype) {
+    static const std::array<TypeImplementation, kTypeCount> table = build();
+    return table[std::size_t(ftype)];
+}
+
+}  // namespace zoquel

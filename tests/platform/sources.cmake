@@ -1,0 +1,3 @@
+set(ZOQUEL_PLATFORM_TESTS
+  platform/surface_test.cpp
+)
