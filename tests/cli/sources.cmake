@@ -1,3 +1,2 @@
 set(ZOQUEL_CLI_TESTS
-  cli/render_cli_test.cpp
 )

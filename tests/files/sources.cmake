@@ -1,3 +1,2 @@
 set(ZOQUEL_FILES_TESTS
-  files/targa_test.cpp
 )

@@ -1,3 +1,2 @@
 set(ZOQUEL_FORMULA_TESTS
-  formulas/mandelbrot_test.cpp
 )
