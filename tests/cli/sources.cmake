@@ -1,2 +1,3 @@
 set(ZOQUEL_CLI_TESTS
+  cli/render_cli_test.cpp
 )

@@ -1,2 +1,3 @@
 set(ZOQUEL_FILES_TESTS
+  files/targa_test.cpp
 )

@@ -1,2 +1,3 @@
 set(ZOQUEL_FORMULA_TESTS
+  formulas/mandelbrot_test.cpp
 )

@@ -1,2 +1,6 @@
 set(ZOQUEL_RENDER_TESTS
+  render/type_table_test.cpp
+  render/palettes_test.cpp
+  render/coloring_test.cpp
+  render/driver_test.cpp
 )

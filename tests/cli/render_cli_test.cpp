@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status;
+    std::string err;
+};
+
+class RenderCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              (std::string("zoquel-cli-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    Outcome run(const std::string& args) {
+        fs::path err = dir / "stderr.txt";
+        std::string cmd = std::string(ZOQUEL_RENDER_BINARY) + " " + args + " 2>" + err.string();
+        int rc = std::system(cmd.c_str());
+        std::ifstream in(err);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, text};
+    }
+    std::string out(const std::string& name) { return (dir / name).string(); }
+    fs::path dir;
+};
+
+TEST_F(RenderCli, DefaultMandelbrotTarga) {
+    Outcome r = run("--type 0 -o " + out("m.tga"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(fs::file_size(out("m.tga")), 1080044u);
+}
+
+TEST_F(RenderCli, MethodOneDiffersAndPngIsWritten) {
+    ASSERT_EQ(run("--size 64x48 -o " + out("m.tga")).status, 0);
+    ASSERT_EQ(run("--size 64x48 --method 1 -o " + out("j.tga")).status, 0);
+    std::ifstream a(out("m.tga"), std::ios::binary), b(out("j.tga"), std::ios::binary);
+    std::string sa((std::istreambuf_iterator<char>(a)), {}), sb((std::istreambuf_iterator<char>(b)), {});
+    EXPECT_EQ(sa.size(), 18u + 64 * 48 * 3 + 26);
+    EXPECT_NE(sa, sb);
+    ASSERT_EQ(run("--size 64x48 --outside 2 --inside 2 --palette rainbow8 -o " + out("p.png")).status, 0);
+    std::ifstream p(out("p.png"), std::ios::binary);
+    char sig[8] = {};
+    p.read(sig, 8);
+    EXPECT_EQ(std::string(sig + 1, 3), "PNG");
+}
+
+TEST_F(RenderCli, BadInputIsRefusedWithoutOutput) {
+    struct Case {
+        std::string args, message;
+    };
+    const Case cases[] = {
+        {"--size 20x600", "xres range: 32 - 9600"},
+        {"--maxiter 0", "iteration range: 1 - 16384"},
+        {"--param 0=1", "maxsize range: 2.0 - 1.0E30"},
+        {"--view 0.5,0.5,-1,1", "xmax must be greater than xmin by at least 0.000000000000001"},
+        {"--param 3=20", "exponent range: 1.0 - 17.0"},
+        {"--param 1=0.3", "is not a parameter"},
+        {"--type 40", "0..39"},
+        {"--type 0 --method 2", "method must be 0 or 1"},
+        {"--outside 5", "0..4"},
+        {"--maxiter many", "not a whole number"},
+        {"--view 1,2,3", "four numbers"},
+        {"--palette nosuch", "unknown palette"},
+        {"--set nosuch=1", "unknown setting"},
+        {"--set rin=300", "color range: 0 - 255"},
+        {"--bogus", "unknown option"},
+        {"--param 0=nan", "not a finite number"},
+    };
+    for (const Case& c : cases) {
+        Outcome r = run(c.args + " -o " + out("x.tga"));
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << ": " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.args << ": " << r.err;
+        EXPECT_FALSE(fs::exists(out("x.tga"))) << c.args;
+    }
+    EXPECT_EQ(run("--type 0").status, 2);              // no output named
+    EXPECT_EQ(run("-o " + out("x.bmp")).status, 2);    // unknown format
+    EXPECT_EQ(run("-o " + out("no/such/x.tga")).status, 1);
+}
+
+TEST_F(RenderCli, ValidValuesAreClampedOrSwappedAsTheDialogDoes) {
+    // A reversed view is swapped rather than refused; both give the same image.
+    ASSERT_EQ(run("--size 40x40 --view 0.75,-2.25,1.5,-1.5 -o " + out("a.tga")).status, 0);
+    ASSERT_EQ(run("--size 40x40 -o " + out("b.tga")).status, 0);
+    std::ifstream a(out("a.tga"), std::ios::binary), b(out("b.tga"), std::ios::binary);
+    std::string sa((std::istreambuf_iterator<char>(a)), {}), sb((std::istreambuf_iterator<char>(b)), {});
+    EXPECT_EQ(sa, sb);
+}
+
+}  // namespace

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "render/coloring.h"
+#include "render/driver.h"
+#include "render/live_state.h"
+#include "render/type_registry.h"
+
+namespace zoquel {
+namespace {
+
+// A host whose screen is a window of a chosen size, recording what was shown.
+class RecordingHost : public HeadlessHost {
+public:
+    RecordingHost(int w, int h) : window(w, h, pack(1, 2, 3)) {}
+    Surface& screen() override { return window; }
+    void present(const Rect& r) override { shown.push_back(r); }
+    void end_busy() override { ++ended; }
+    Surface window;
+    std::vector<Rect> shown;
+    int ended = 0;
+};
+
+class Driver : public ::testing::Test {
+protected:
+    void SetUp() override {
+        reset_live_state(host);
+        Settings& s = live().settings;
+        s.xres = 40;
+        s.yres = 30;
+        live().image.resize(40, 30);
+    }
+    RecordingHost host{20, 10};
+};
+
+TEST_F(Driver, CornerPixelsLieOnTheCornersOfTheView) {
+    LiveState& st = live();
+    st.settings.view() = View{-2, 1, -1.5, 0.5};
+    begin_image(st);
+    const TypeImplementation& impl = implementation(0);
+    ASSERT_NE(impl.generator, nullptr);
+    std::vector<Pixel> row(40);
+    EXPECT_EQ(st.render.xside, 3);
+    EXPECT_EQ(st.render.yside, 2);
+    // Render the top and bottom rows and compare with the generator at the corners.
+    render_row(st, 0, row.data());
+    double zx, zy, size;
+    int n = impl.generator(-2, 0.5, &zx, &zy, &size);
+    EXPECT_EQ(row[0], pack(coloring(st.settings, st.render, n, size, zx, zy)));
+    n = impl.generator(1, 0.5, &zx, &zy, &size);
+    EXPECT_EQ(row[39], pack(coloring(st.settings, st.render, n, size, zx, zy)));
+    render_row(st, 29, row.data());
+    n = impl.generator(-2, -1.5, &zx, &zy, &size);
+    EXPECT_EQ(row[0], pack(coloring(st.settings, st.render, n, size, zx, zy)));
+    n = impl.generator(1, -1.5, &zx, &zy, &size);
+    EXPECT_EQ(row[39], pack(coloring(st.settings, st.render, n, size, zx, zy)));
+}
+
+TEST_F(Driver, NewImageClearsWindowBlackAndImageGrey) {
+    LiveState& st = live();
+    st.render.okfractal = true;
+    fractaldriver(st);
+    EXPECT_EQ(st.render.j, 1);
+    EXPECT_EQ(st.image.get_pixel(5, 5), kStockGrey);   // not rendered yet
+    EXPECT_EQ(host.window.get_pixel(5, 5), kStockGrey);  // image area of the window
+    EXPECT_NE(host.window.get_pixel(5, 0), kStockGrey);  // row 0 shown at once
+    EXPECT_EQ(host.window.get_pixel(5, 0), st.image.get_pixel(5, 0));
+    RecordingHost wide(60, 40);
+    st.host = &wide;
+    st.render.j = 0;
+    fractaldriver(st);
+    EXPECT_EQ(wide.window.get_pixel(50, 5), kBlack);  // beyond the image: black
+    EXPECT_EQ(wide.window.get_pixel(30, 20), kStockGrey);
+    st.host = &host;
+}
+
+TEST_F(Driver, PauseAndResumeContinueAtTheSameRow) {
+    LiveState& st = live();
+    Surface whole;
+    {
+        render_image(st);
+        whole = st.image;
+    }
+    st.image.fill(kBlack);
+    st.render.okfractal = true;
+    for (int i = 0; i < 12; ++i) fractaldriver(st);
+    st.render.okfractal = false;  // pause
+    EXPECT_EQ(st.render.j, 12);
+    st.image.set_pixel(0, 3, pack(9, 9, 9));  // rows already done are not redrawn
+    st.render.okfractal = true;                // resume
+    while (st.render.okfractal) fractaldriver(st);
+    EXPECT_EQ(st.image.get_pixel(0, 3), pack(9, 9, 9));
+    for (int y = 12; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) ASSERT_EQ(st.image.get_pixel(x, y), whole.get_pixel(x, y));
+}
+
+TEST_F(Driver, CompletionFlags) {
+    LiveState& st = live();
+    st.settings.method = 1;
+    st.settings.pc[0].jcx = -0.1;
+    st.settings.pc[0].jcy = 0.2;
+    render_image(st);
+    EXPECT_EQ(st.render.j, 0);
+    EXPECT_FALSE(st.render.okfractal);
+    EXPECT_TRUE(st.render.okzoom);
+    EXPECT_EQ(st.render.okthumbnail, 1);
+    EXPECT_EQ(st.settings.cxsave, -0.1);
+    EXPECT_EQ(st.settings.cysave, 0.2);
+    EXPECT_EQ(host.ended, 1);
+}
+
+TEST_F(Driver, SmoothingConstantsAndSiegelScale) {
+    LiveState& st = live();
+    st.settings.outside = 2;
+    st.settings.inside = 3;
+    st.settings.maxiter = 100;
+    st.settings.cindex = 2;
+    begin_image(st);
+    EXPECT_DOUBLE_EQ(st.render.il, 1 / std::log(2.0));
+    EXPECT_DOUBLE_EQ(st.render.lpsm, std::log(std::log(16.0)));
+    EXPECT_EQ(st.render.factor, 256);
+    EXPECT_EQ(st.settings.cindex, 1);
+    st.settings.maxiter = 1000;
+    begin_image(st);
+    EXPECT_EQ(st.render.factor, 1000);
+}
+
+TEST_F(Driver, TypesWithoutAGeneratorRenderNothing) {
+    LiveState& st = live();
+    int missing = -1;
+    for (int t = 0; t < kTypeCount; ++t)
+        if (!type_available(t)) missing = t;
+    if (missing < 0) GTEST_SKIP() << "every type has a generator";
+    st.settings.ftype = missing;
+    st.render.okfractal = true;
+    Surface before = st.image;
+    fractaldriver(st);
+    EXPECT_FALSE(st.render.okfractal);
+    EXPECT_EQ(st.image, before);
+    EXPECT_FALSE(render_image(st));
+}
+
+}  // namespace
+}  // namespace zoquel
