@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <algorithm>
 #include <cstdio>
+#include <thread>
 
 #include "cli/named_settings.h"
 #include "cli/options.h"
@@ -161,6 +163,7 @@ int run_render(const std::vector<std::string>& args) {
         return kExitUsage;
     }
 
+    set_render_threads(options->threads.value_or(int(std::max(1u, std::thread::hardware_concurrency()))));
     ProgressHost host(state.render.j, state.settings.yres);
     state.host = &host;
     render_image(state);

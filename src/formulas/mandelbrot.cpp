@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <vector>
 
 #include "render/live_state.h"
+#include "formulas/quadratic_row_kernel.h"
 #include "render/side_channels.h"
 
 namespace zoquel {
@@ -28,6 +30,8 @@ struct Image {
     int jperiod = 1;
     int palint = 1;
     const Attractor* cycle = nullptr;
+    // z*z + c with no per-step side work: whole rows may go through the vector loop.
+    bool plain_square = false;
 };
 Image image;
 
@@ -64,6 +68,26 @@ void mandelbrot_setup(LiveState& state) {
     image.jperiod = std::clamp(s.jperiod, 1, kAttractorSize);
     image.palint = s.palint;
     image.cycle = &state.render.attractor;
+    image.plain_square = image.fast && image.exi == 2 && image.inside != kSiegelDisks &&
+                         image.inside != kJuliaLevelSets && image.maxsize >= 0 && image.maxiter >= 1;
+}
+
+bool mandelbrot_row(const double* xs, double y, int count, int* n, double* zx, double* zy, double* size) {
+    if (!image.plain_square) return false;
+    thread_local std::vector<double> zr0, zi0, cr, ci;
+    const std::size_t w = std::size_t(count);
+    zr0.resize(w), zi0.resize(w), cr.resize(w), ci.resize(w);
+    for (std::size_t i = 0; i < w; ++i) {
+        if (image.method == 0) {
+            zr0[i] = 0, zi0[i] = 0, cr[i] = xs[i], ci[i] = y;
+        } else {
+            zr0[i] = xs[i], zi0[i] = y, cr[i] = image.cx, ci[i] = image.cy;
+        }
+    }
+    QuadraticRow row{zr0.data(), zi0.data(), cr.data(), ci.data(), count, image.maxsize, image.maxiter};
+    if (!quadratic_escape_row(row, n, zx, zy, size)) return false;
+    for (std::size_t i = 0; i < w; ++i) n[i] = n[i] % 255 + 1;
+    return true;
 }
 
 int mandelbrot(double px, double py, double* zx, double* zy, double* size) {
@@ -131,6 +155,7 @@ TypeImplementation mandelbrot_implementation() {
     TypeImplementation t;
     t.generator = mandelbrot;
     t.setup = mandelbrot_setup;
+    t.row_kernel = mandelbrot_row;
     t.formula_text[0] = kFormulaText[0];
     t.formula_text[1] = kFormulaText[1];
     return t;

@@ -7,6 +7,8 @@ namespace zoquel {
 // z = z^n + c for a real exponent n: c is the pixel in method 0, z(0) the pixel in method 1.
 int mandelbrot(double px, double py, double* zx, double* zy, double* size);
 void mandelbrot_setup(LiveState& state);
+// The same for a whole row at once, through the vector loop where the image allows it.
+bool mandelbrot_row(const double* xs, double y, int count, int* n, double* zx, double* zy, double* size);
 
 // The period of the attracting cycle of z^2 + c, found from the orbit of 0; the cycle's points
 // are left in `cycle`.

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "formulas/mandelbrot.h"
 #include "render/coloring.h"
+#include "render/row_pipeline.h"
 #include "render/type_registry.h"
 
 namespace zoquel {
@@ -13,9 +15,17 @@ namespace {
 
 constexpr int kSmoothing = 2;
 
+int g_threads = 1;
+
+RowPipeline& pipeline() {
+    static RowPipeline p;
+    return p;
+}
+
 void finish_image(LiveState& state) {
     RenderState& r = state.render;
     Settings& s = state.settings;
+    pipeline().stop();
     r.j = 0;
     r.okfractal = false;
     r.okzoom = true;
@@ -74,8 +84,20 @@ void render_row(const LiveState& state, int row, Pixel* out) {
     const Settings& s = state.settings;
     const RenderState& r = state.render;
     const View& v = s.view();
-    const Generator generate = implementation(s.ftype).generator;
+    const TypeImplementation& impl = implementation(s.ftype);
+    const Generator generate = impl.generator;
     const double y = v.ymin + (s.yres - 1 - row) * r.yside / (s.yres - 1);
+    if (impl.row_kernel) {
+        thread_local std::vector<double> xs, zx, zy, size;
+        thread_local std::vector<int> n;
+        const std::size_t w = std::size_t(s.xres);
+        xs.resize(w), zx.resize(w), zy.resize(w), size.resize(w), n.resize(w);
+        for (int ii = 0; ii < s.xres; ++ii) xs[std::size_t(ii)] = v.xmin + ii * r.xside / (s.xres - 1);
+        if (impl.row_kernel(xs.data(), y, s.xres, n.data(), zx.data(), zy.data(), size.data())) {
+            for (std::size_t ii = 0; ii < w; ++ii) out[ii] = pack(coloring(s, r, n[ii], size[ii], zx[ii], zy[ii]));
+            return;
+        }
+    }
     for (int ii = 0; ii < s.xres; ++ii) {
         const double x = v.xmin + ii * r.xside / (s.xres - 1);
         double zx = 0, zy = 0, size = 0;
@@ -95,10 +117,19 @@ int fractaldriver(LiveState& state) {
 
     state.host->begin_busy();
     if (r.j == 0) {
+        // Generators' per-image state is rewritten below: no worker may still be reading it.
+        pipeline().stop();
+        // Rows are written xres wide: the image must have the size the settings give.
+        if (state.image.width() != s.xres || state.image.height() != s.yres) state.image.resize(s.xres, s.yres);
         clear_for_new_image(state);
         begin_image(state);
     }
-    render_row(state, r.j, state.image.row(r.j));
+    if (g_threads > 1) {
+        if (!pipeline().serves(s, r.j)) pipeline().start(state, r.j, g_threads);
+        pipeline().take_row(r.j, state.image.row(r.j));
+    } else {
+        render_row(state, r.j, state.image.row(r.j));
+    }
 
     Surface& screen = state.host->screen();
     if (r.j < screen.height()) {
@@ -111,10 +142,17 @@ int fractaldriver(LiveState& state) {
     return 0;
 }
 
+void set_render_threads(int threads) {
+    pipeline().stop();
+    g_threads = std::max(1, threads);
+}
+
+int render_threads() { return g_threads; }
+
+void discard_rows_in_flight() { pipeline().stop(); }
+
 bool render_image(LiveState& state) {
     if (!type_available(state.settings.ftype)) return false;
-    if (state.image.width() != state.settings.xres || state.image.height() != state.settings.yres)
-        state.image.resize(state.settings.xres, state.settings.yres);
     state.render.j = 0;
     state.render.okfractal = true;
     while (state.render.okfractal) fractaldriver(state);

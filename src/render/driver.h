@@ -17,6 +17,13 @@ void begin_image(LiveState& state);
 // begin_image prepared, so rows may be computed on any thread.
 void render_row(const LiveState& state, int row, Pixel* out);
 
+// How many threads compute rows of per-pixel images (1: on the caller's thread). Rows are
+// still handed out one per driver call, in order, and the image is the same for any count.
+void set_render_threads(int threads);
+int render_threads();
+// Drops rows computed ahead; call when the settings change under a paused image.
+void discard_rows_in_flight();
+
 // Renders the whole current image into the image surface, as the explorer would.
 // False if the type has no generator yet.
 bool render_image(LiveState& state);

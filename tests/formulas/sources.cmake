@@ -1,3 +1,4 @@
 set(ZOQUEL_FORMULA_TESTS
   formulas/mandelbrot_test.cpp
+  formulas/quadratic_row_kernel_test.cpp
 )

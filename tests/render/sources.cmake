@@ -3,4 +3,5 @@ set(ZOQUEL_RENDER_TESTS
   render/palettes_test.cpp
   render/coloring_test.cpp
   render/driver_test.cpp
+  render/row_pipeline_test.cpp
 )

@@ -1,0 +1,140 @@
+#include "formulas/quadratic_row_kernel.h"
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define ZOQUEL_HAVE_AVX2_KERNEL 1
+#endif
+
+namespace zoquel {
+
+namespace {
+
+#ifdef ZOQUEL_HAVE_AVX2_KERNEL
+
+constexpr int kWidth = 4, kGroups = 4, kLanes = kWidth * kGroups;
+
+// Lanes are refilled one by one: each iterates its own point and takes the next as soon as it
+// is done, so no lane waits for a slow neighbour. The state lives in registers while no lane
+// needs attention, and in these arrays while lanes are finished and refilled.
+struct Lanes {
+    alignas(32) double x[kLanes], y[kLanes], xx[kLanes], yy[kLanes], cr[kLanes], ci[kLanes];
+    int pixel[kLanes];
+    int born[kLanes];  // the iteration of the lane's first step
+};
+
+__attribute__((target("avx2"))) void run_avx2(const QuadraticRow& row, double threshold, int* steps, double* zx,
+                                               double* zy, double* size) {
+    Lanes s;
+    int next = 0, busy = 0, it = 0, deadline = INT_MAX;
+
+    auto load = [&](int lane, int first_step) {
+        if (next < row.count) {
+            const int p = next++;
+            s.pixel[lane] = p;
+            s.born[lane] = first_step;
+            if (first_step + row.maxiter - 1 < deadline) deadline = first_step + row.maxiter - 1;
+            s.x[lane] = row.zr0[p];
+            s.y[lane] = row.zi0[p];
+            s.cr[lane] = row.cr[p];
+            s.ci[lane] = row.ci[p];
+            ++busy;
+        } else {
+            // An idle lane rests on the fixed point 0 and never escapes.
+            s.pixel[lane] = -1;
+            s.born[lane] = INT_MAX / 2;
+            s.x[lane] = s.y[lane] = s.cr[lane] = s.ci[lane] = 0;
+        }
+        s.xx[lane] = s.x[lane] * s.x[lane];
+        s.yy[lane] = s.y[lane] * s.y[lane];
+    };
+    auto finish = [&](int lane) {
+        const int p = s.pixel[lane];
+        steps[p] = it - s.born[lane] + 1;
+        zx[p] = s.x[lane];
+        zy[p] = s.y[lane];
+        size[p] = std::sqrt(s.xx[lane] + s.yy[lane]);
+        --busy;
+        load(lane, it + 1);
+    };
+
+    for (int lane = 0; lane < kLanes; ++lane) load(lane, 0);
+    const __m256d limit = _mm256_set1_pd(threshold);
+    __m256d x[kGroups], y[kGroups], xx[kGroups], yy[kGroups];
+    while (busy > 0) {
+        for (int g = 0; g < kGroups; ++g) {
+            x[g] = _mm256_load_pd(s.x + 4 * g);
+            y[g] = _mm256_load_pd(s.y + 4 * g);
+            xx[g] = _mm256_load_pd(s.xx + 4 * g);
+            yy[g] = _mm256_load_pd(s.yy + 4 * g);
+        }
+        int escaped[kGroups];
+        for (;;) {
+#pragma GCC unroll 4
+            for (int g = 0; g < kGroups; ++g) {
+                const __m256d xy = _mm256_mul_pd(x[g], y[g]);
+                const __m256d t = _mm256_sub_pd(xx[g], yy[g]);
+                y[g] = _mm256_add_pd(_mm256_add_pd(xy, xy), _mm256_load_pd(s.ci + 4 * g));
+                x[g] = _mm256_add_pd(t, _mm256_load_pd(s.cr + 4 * g));
+                xx[g] = _mm256_mul_pd(x[g], x[g]);
+                yy[g] = _mm256_mul_pd(y[g], y[g]);
+                // Not inside: above the threshold, or NaN.
+                escaped[g] = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(xx[g], yy[g]), limit, _CMP_NLE_UQ));
+            }
+            if ((escaped[0] | escaped[1] | escaped[2] | escaped[3]) || it == deadline) break;
+            ++it;
+        }
+        for (int g = 0; g < kGroups; ++g) {
+            _mm256_store_pd(s.x + 4 * g, x[g]);
+            _mm256_store_pd(s.y + 4 * g, y[g]);
+            _mm256_store_pd(s.xx + 4 * g, xx[g]);
+            _mm256_store_pd(s.yy + 4 * g, yy[g]);
+        }
+        for (int g = 0; g < kGroups; ++g)
+            for (int l = 0; l < kWidth; ++l)
+                if ((escaped[g] >> l & 1) && s.pixel[4 * g + l] >= 0) finish(4 * g + l);
+        if (it == deadline) {
+            for (int lane = 0; lane < kLanes; ++lane)
+                if (s.pixel[lane] >= 0 && it - s.born[lane] + 1 >= row.maxiter) finish(lane);
+            deadline = INT_MAX;
+            for (int lane = 0; lane < kLanes; ++lane)
+                if (s.pixel[lane] >= 0 && s.born[lane] + row.maxiter - 1 < deadline)
+                    deadline = s.born[lane] + row.maxiter - 1;
+        }
+        ++it;
+    }
+}
+
+bool have_avx2() {
+    static const bool yes = __builtin_cpu_supports("avx2");
+    return yes;
+}
+
+#endif
+
+}  // namespace
+
+double squared_radius_threshold(double radius) {
+    if (!(radius >= 0)) return -1;  // nothing is inside a NaN or negative radius
+    double q = radius * radius;
+    if (std::isinf(q)) q = DBL_MAX;
+    while (q > 0 && !(std::sqrt(q) <= radius)) q = std::nextafter(q, 0.0);
+    while (q < DBL_MAX && std::sqrt(std::nextafter(q, DBL_MAX)) <= radius) q = std::nextafter(q, DBL_MAX);
+    return q;
+}
+
+bool quadratic_escape_row(const QuadraticRow& row, int* steps, double* zx, double* zy, double* size) {
+#ifdef ZOQUEL_HAVE_AVX2_KERNEL
+    if (!have_avx2() || !(row.radius >= 0) || row.maxiter < 1) return false;
+    if (row.count > 0) run_avx2(row, squared_radius_threshold(row.radius), steps, zx, zy, size);
+    return true;
+#else
+    (void)row, (void)steps, (void)zx, (void)zy, (void)size;
+    return false;
+#endif
+}
+
+}  // namespace zoquel
