@@ -1,0 +1,2 @@
+set(ZOQUEL_DIALOG_SOURCES
+)
