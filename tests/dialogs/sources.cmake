@@ -1,1 +1,2 @@
 # One QtTest executable per dialog test file: zoquel_add_dialog_test(NAME file.cpp)
+zoquel_add_dialog_test(type_dialog_test type_dialog_test.cpp)
