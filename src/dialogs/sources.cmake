@@ -4,4 +4,5 @@ set(ZOQUEL_DIALOG_SOURCES
   dialog_text.cpp
   type_dialog.cpp
   parameter_dialog.cpp
+  coloring_dialogs.cpp
 )
