@@ -6,6 +6,7 @@ set(ZOQUEL_RENDER_SOURCES
   render/type_selection.cpp
   render/parameter_rules.cpp
   render/coloring_choice.cpp
+  render/option_commands.cpp
   render/live_state.cpp
   render/side_channels.cpp
   render/coloring.cpp
