@@ -65,8 +65,7 @@ ColoringMethodDialog::ColoringMethodDialog(Side side, const Settings& settings, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);
     layout->addLayout(buttons.row);
-    setTabOrder(buttons_[0], ok_);
-    setTabOrder(ok_, cancel_);
+    tab_to_checked(group_);
     buttons_[std::size_t(current)]->setFocus();
 }
 

@@ -1,10 +1,42 @@
 #include "dialogs/dialog_buttons.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QDialog>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 
 namespace zoquel {
+
+namespace {
+
+class TabToChecked : public QObject {
+public:
+    TabToChecked(QButtonGroup* group) : QObject(group), group_(group) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            auto reason = static_cast<QFocusEvent*>(event)->reason();
+            QAbstractButton* checked = group_->checkedButton();
+            if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && checked &&
+                checked != watched && checked->isEnabled() && checked->isVisible())
+                checked->setFocus(reason);
+        }
+        return false;
+    }
+
+private:
+    QButtonGroup* group_;
+};
+
+}  // namespace
+
+void tab_to_checked(QButtonGroup* group) {
+    auto* filter = new TabToChecked(group);
+    for (QAbstractButton* b : group->buttons()) b->installEventFilter(filter);
+}
 
 OkCancel make_ok_cancel(QDialog* dialog) {
     auto* row = new QHBoxLayout;

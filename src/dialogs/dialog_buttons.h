@@ -1,4 +1,5 @@
 #pragma once
+class QButtonGroup;
 class QDialog;
 class QHBoxLayout;
 class QPushButton;
@@ -13,5 +14,8 @@ struct OkCancel {
     QPushButton* cancel;
 };
 OkCancel make_ok_cancel(QDialog* dialog);
+
+// Tab into a radio group lands on its checked button, as it does on other desktops.
+void tab_to_checked(QButtonGroup* group);
 
 }  // namespace zoquel

@@ -58,11 +58,9 @@ TypeDialog::TypeDialog(TypeChoice current, QWidget* parent) : QDialog(parent), c
     method_buttons_[std::size_t(choice_.method)]->setChecked(true);
     // The method buttons keep their check marks when another type is clicked.
     connect(types_, &QButtonGroup::idClicked, this, &TypeDialog::show_methods_for);
+    tab_to_checked(types_);
+    tab_to_checked(methods_);
 
-    setTabOrder(type_buttons_[0], method_buttons_[0]);
-    setTabOrder(method_buttons_[0], method_buttons_[1]);
-    setTabOrder(method_buttons_[1], ok_);
-    setTabOrder(ok_, cancel_);
     type_buttons_[std::size_t(choice_.ftype)]->setFocus();
 }
 

@@ -152,6 +152,20 @@ void TypeDialogTest::keyboardEnterAndEscape() {
         QCOMPARE(d.choice().ftype, 1);
     }
     {
+        // Tab leaves the type list for the method buttons, then OK and Cancel.
+        TypeDialog m({12, 1});
+        m.show();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m.method_button(1)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QVERIFY(m.method_button(0)->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(m.ok_button()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(m.choice().method, 0);
+    }
+    {
         TypeDialog d({4, 0});
         d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
