@@ -29,9 +29,14 @@ void render_default(benchmark::State& st, int ftype, int method) {
 
 void BM_Mandelbrot(benchmark::State& st) { render_default(st, 0, 0); }
 void BM_Julia(benchmark::State& st) { render_default(st, 0, 1); }
+// A converging type with its own colour rules, and a transcendental escape-time map.
+void BM_NewtonClassic(benchmark::State& st) { render_default(st, 1, 0); }
+void BM_LambdaSine(benchmark::State& st) { render_default(st, 7, 0); }
 
 }  // namespace
 
 BENCHMARK(BM_Mandelbrot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Julia)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewtonClassic)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LambdaSine)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
