@@ -42,12 +42,14 @@ private:
 };
 
 class OutsideDialog : public ColoringMethodDialog {
+    Q_OBJECT
 public:
     explicit OutsideDialog(const Settings& s, QWidget* parent = nullptr)
         : ColoringMethodDialog(Side::outside, s, parent) {}
 };
 
 class InsideDialog : public ColoringMethodDialog {
+    Q_OBJECT
 public:
     explicit InsideDialog(const Settings& s, QWidget* parent = nullptr)
         : ColoringMethodDialog(Side::inside, s, parent) {}

@@ -367,7 +367,6 @@ private slots:
 
         // Not built yet: nothing visible at all.
         const std::size_t shown = ui_->messages.size();
-        QTest::keyClick(&w(), Qt::Key_F7);
         QTest::keyClick(&w(), Qt::Key_L);
         QCOMPARE(ui_->messages.size(), shown);
         QVERIFY(ui_->file_dialogs.empty());
