@@ -138,7 +138,11 @@ void register_options_commands(CommandTable& table) {
         coloring_command(w, inside_coloring_command(w.settings()), 600,
                          [](MainWindow& mw) { return after_inside_dialog(mw.settings(), mw.shell().firstjlevel); });
     });
-    table.add(160, [](MainWindow& w) { w.run_dialog(700); });
+    table.add(160, [](MainWindow& w) {
+        // A paused image would resume in other colours below its finished rows.
+        const Settings before = w.settings();
+        if (w.run_dialog(700).value_or(false) && !(w.settings() == before)) w.restart_image();
+    });
 }
 
 }  // namespace zoquel::shell

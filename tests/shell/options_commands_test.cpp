@@ -3,12 +3,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QtTest>
-#include <deque>
 #include <functional>
 #include <memory>
 
+#include "dialog_script.h"
 #include "dialogs/coloring_dialogs.h"
 #include "dialogs/parameter_dialog.h"
 #include "dialogs/type_dialog.h"
@@ -20,50 +19,6 @@
 
 using namespace zoquel;
 using namespace zoquel::shell;
-
-namespace {
-
-// Plays the part of the user in the modal dialogs a command opens, one step per dialog, in
-// the order they appear. Each step must close its dialog.
-class DialogScript : public QObject {
-public:
-    using Step = std::function<void(QDialog*)>;
-    explicit DialogScript(std::deque<Step> steps) : steps_(std::move(steps)) {
-        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
-        timer_.start(0);
-    }
-    bool done() const { return steps_.empty(); }
-    int unexpected = 0;
-
-private:
-    void poll() {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!d || !d->isVisible()) return;
-        if (steps_.empty()) {
-            ++unexpected;
-            d->reject();
-            return;
-        }
-        Step step = std::move(steps_.front());
-        steps_.pop_front();
-        step(d);
-        if (d->isVisible()) {
-            ++unexpected;
-            d->reject();
-        }
-    }
-    std::deque<Step> steps_;
-    QTimer timer_;
-};
-
-template <class D>
-D* as(QDialog* d) {
-    auto* typed = qobject_cast<D*>(d);
-    if (!typed) qWarning("unexpected dialog %s", d->metaObject()->className());
-    return typed;
-}
-
-}  // namespace
 
 class OptionsCommandsTest : public QObject {
     Q_OBJECT
@@ -276,6 +231,20 @@ private slots:
                   c->cancel_button()->click();
               }});
         QCOMPARE(w().settings().rin, 0);
+    }
+
+    void changedColoursRestartAPausedImage() {
+        w().settings().ftype = 35;
+        w().render().j = 5;
+        press(Qt::Key_F11, {[](QDialog* d) { as<ColoursDialog>(d)->ok_button()->click(); }});
+        QCOMPARE(w().render().j, 5);
+        press(Qt::Key_F11, {[](QDialog* d) {
+                  auto* c = as<ColoursDialog>(d);
+                  c->edit(735)->setText("7");
+                  c->ok_button()->click();
+              }});
+        QCOMPARE(w().settings().bout, 7);
+        QCOMPARE(w().render().j, 0);
     }
 
     void juliaLevelSetsExplainedOnce() {

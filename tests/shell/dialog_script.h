@@ -1,0 +1,48 @@
+#pragma once
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+// Plays the part of the user in the modal dialogs a command opens, one step per dialog, in
+// the order they appear: create it with the steps, then run the command. Each step must close
+// its dialog; a dialog left open, or one with no step left, is rejected and counted.
+class DialogScript : public QObject {
+public:
+    using Step = std::function<void(QDialog*)>;
+    explicit DialogScript(std::deque<Step> steps) : steps_(std::move(steps)) {
+        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start(0);
+    }
+    bool done() const { return steps_.empty(); }
+    int unexpected = 0;
+
+private:
+    void poll() {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible()) return;
+        if (steps_.empty()) {
+            ++unexpected;
+            d->reject();
+            return;
+        }
+        Step step = std::move(steps_.front());
+        steps_.pop_front();
+        step(d);
+        if (d->isVisible()) {
+            ++unexpected;
+            d->reject();
+        }
+    }
+    std::deque<Step> steps_;
+    QTimer timer_;
+};
+
+// The dialog a step expects; any other one ends the test run with its class name.
+template <class D>
+D* as(QDialog* d) {
+    auto* typed = qobject_cast<D*>(d);
+    if (!typed) qFatal("unexpected dialog %s", d->metaObject()->className());
+    return typed;
+}
