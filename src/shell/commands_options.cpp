@@ -3,30 +3,17 @@
 #include <vector>
 
 #include "dialogs/coloring_dialogs.h"
-#include "dialogs/dialog_messages.h"
 #include "dialogs/parameter_dialog.h"
 #include "dialogs/type_dialog.h"
 #include "render/option_commands.h"
 #include "render/type_selection.h"
 #include "shell/command_groups.h"
 #include "shell/main_window.h"
+#include "shell/window_messages.h"
 
 namespace zoquel::shell {
 
 namespace {
-
-// Refusals inside a dialog go to the window's message interface, owned by the dialog.
-class WindowMessages : public DialogMessages {
-public:
-    explicit WindowMessages(UserInterface& ui) : ui_(ui) {}
-    void refuse(QWidget*, const QString& text, const QString& caption) override {
-        ui_.message_box(text.toStdString(), caption.toStdString(), MessageIcon::exclamation, MessageButtons::ok,
-                        true);
-    }
-
-private:
-    UserInterface& ui_;
-};
 
 void post_all(MainWindow& w, const std::vector<int>& commands) {
     for (int id : commands) w.post_command(id);
