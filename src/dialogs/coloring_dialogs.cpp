@@ -123,6 +123,10 @@ void ColoursDialog::accept() {
     ColourOutcome out = commit_colour_form(edited, form);
     if (!out.ok()) {
         messages_->refuse(this, QString::fromUtf8(paramerror(out.error)), "Parameter Error");
+        if (out.refused >= 0 && out.refused < 6) {
+            edits_[std::size_t(out.refused)]->setFocus();
+            edits_[std::size_t(out.refused)]->selectAll();
+        }
         return;
     }
     result_ = edited;

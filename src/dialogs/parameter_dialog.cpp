@@ -240,6 +240,11 @@ void ParameterDialog::accept() {
     ParameterOutcome out = commit_parameter_form(edited, form);
     if (!out.ok()) {
         messages_->refuse(this, QString::fromUtf8(paramerror(out.error)), "Parameter Error");
+        // The cursor goes where the correction is needed.
+        if (out.entry >= 0 && out.entry < 13) {
+            edits_[std::size_t(out.entry)]->setFocus();
+            edits_[std::size_t(out.entry)]->selectAll();
+        }
         return;
     }
     result_ = std::move(edited);

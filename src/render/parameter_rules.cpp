@@ -99,8 +99,10 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
 
     ParameterOutcome out;
     const int t = s.ftype, m = s.method;
-    auto fail = [&](int index) {
+    // entry: 0-3 the view, 4 xres, 5 yres, 6 maxiter, 7-12 parameter columns 0-5.
+    auto fail = [&](int index, int entry) {
         out.error = index;
+        out.entry = entry;
         return out;
     };
     out.drestore = form.restore_dimensions;
@@ -112,19 +114,19 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
         if (lo > hi) std::swap(lo, hi);
         lo = std::max(lo, -32.0);
         hi = std::min(hi, 32.0);
-        if (!(hi - lo >= 1e-15)) return fail(axis);
+        if (!(hi - lo >= 1e-15)) return fail(axis, 2 * axis);
         s.view()[2 * axis] = lo;
         s.view()[2 * axis + 1] = hi;
     }
 
     // Image size and iteration limit
-    if (form.xres < 32 || form.xres > 9600) return fail(2);
+    if (form.xres < 32 || form.xres > 9600) return fail(2, 4);
     if (form.xres != s.xres) out.newdimensions = true;
     s.xres = int(form.xres);
-    if (form.yres < 32 || form.yres > 9600) return fail(3);
+    if (form.yres < 32 || form.yres > 9600) return fail(3, 5);
     if (form.yres != s.yres) out.newdimensions = true;
     s.yres = int(form.yres);
-    if (form.maxiter < 1 || form.maxiter > 16384) return fail(4);
+    if (form.maxiter < 1 || form.maxiter > 16384) return fail(4, 6);
     s.maxiter = int(form.maxiter);
 
     Param& p = s.pc[std::size_t(t)];
@@ -132,10 +134,10 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
 
     // Escape radius (or Newton's capture radius)
     if (t == 1) {
-        if (!within(in.maxsize, 0.000001, 0.001)) return fail(21);
+        if (!within(in.maxsize, 0.000001, 0.001)) return fail(21, 7);
     } else if (!maxsize_ok(in.maxsize) && !(t == 30 && in.maxsize == p.maxsize)) {
         // Newton Error's own default radius is 0; keeping it unchanged is no error.
-        return fail(5);
+        return fail(5, 7);
     }
     p.maxsize = in.maxsize;
     if (t == 9 && p.maxsize > 500) p.maxsize = 500;
@@ -157,9 +159,9 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
     switch (t) {
         case 0: case 1: case 18: case 20: case 21: case 35: case 37: {
             double v = in.p0;
-            if (t == 1 && !within(v, 2, 8)) return fail(22);
-            if (t == 37 && !within(v, 4, 50)) return fail(18);
-            if (t != 1 && t != 37 && !within(v, 1, 17)) return fail(6);
+            if (t == 1 && !within(v, 2, 8)) return fail(22, 10);
+            if (t == 37 && !within(v, 4, 50)) return fail(18, 10);
+            if (t != 1 && t != 37 && !within(v, 1, 17)) return fail(6, 10);
             p.p0 = v;
             break;
         }
@@ -167,7 +169,7 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
             p.p0 = clamp(in.p0, -1, 1);
             break;
         case 33:
-            if (!within(in.p0, 0, 360)) return fail(13);
+            if (!within(in.p0, 0, 360)) return fail(13, 10);
             if (in.p0 != p.p0) out.firstloop = true;
             p.p0 = in.p0;
             break;
@@ -213,9 +215,9 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
             }
             break;
         case 13:
-            if (!within(in.p1, 1, 16)) return fail(9);
+            if (!within(in.p1, 1, 16)) return fail(9, 11);
             p.p1 = in.p1;
-            if (!within(in.p2, 1, 16)) return fail(9);
+            if (!within(in.p2, 1, 16)) return fail(9, 12);
             p.p2 = in.p2;
             break;
         case 16: {
@@ -244,17 +246,17 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
             break;
         }
         case 33:
-            if (!within(in.p1, 0, 360)) return fail(13);
+            if (!within(in.p1, 0, 360)) return fail(13, 11);
             if (in.p1 != p.p1) out.firstloop = true;
             p.p1 = in.p1;
-            if (!within(in.p2, 0, 360)) return fail(13);
+            if (!within(in.p2, 0, 360)) return fail(13, 12);
             if (in.p2 != p.p2) out.firstloop = true;
             p.p2 = in.p2;
             break;
         case 38:
-            if (!within(in.p1, 0.0001, 0.9999)) return fail(14);
+            if (!within(in.p1, 0.0001, 0.9999)) return fail(14, 11);
             p.p1 = in.p1;
-            if (!overflow_ok(in.p2)) return fail(15);
+            if (!overflow_ok(in.p2)) return fail(15, 12);
             p.p2 = in.p2;
             break;
         case 37: {

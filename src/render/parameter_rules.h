@@ -18,6 +18,7 @@ ParameterForm parameter_form_from(const Settings& s);
 // The flags the caller acts on after a successful OK.
 struct ParameterOutcome {
     int error = -1;  // index into paramerror, or -1 for success
+    int entry = -1;  // the refused entry in the dialog's order: view 0-3, xres, yres, maxiter, columns 0-5
     bool newdimensions = false, newa0 = false, firstloop = false, drestore = false, prestore = false;
     bool ok() const { return error < 0; }
 };

@@ -134,6 +134,7 @@ void ColoringDialogsTest::colourValuesStoredOrRefused() {
         QCOMPARE(m.captions, QStringList{"Parameter Error"});
         QVERIFY(refused.isVisible());
         QCOMPARE(refused.edit(734)->text(), QString(bad));
+        QCOMPARE(refused.focusWidget(), static_cast<QWidget*>(refused.edit(734)));
     }
 }
 

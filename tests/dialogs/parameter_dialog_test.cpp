@@ -243,6 +243,9 @@ void ParameterDialogTest::refusals() {
     QVERIFY(d.isVisible());
     QCOMPARE(d.edit(edit)->text(), text);
     QVERIFY(d.settings() == before);
+    // The refused entry has the focus (a range refusal points at its lower end).
+    QLineEdit* focused = d.edit(edit == 410 ? 405 : edit == 420 ? 415 : edit);
+    QCOMPARE(d.focusWidget(), static_cast<QWidget*>(focused));
 }
 
 void ParameterDialogTest::silentClamps() {

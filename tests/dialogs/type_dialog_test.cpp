@@ -78,10 +78,7 @@ void TypeDialogTest::methodCaptionsPerType_data() {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::newRow("23") << 23 << "Collatz Newton" << "Johnston Modification";
-    QTest::newRow("24") << 24 << "Lyapunov 1 - Markus" << "Lyapunov 2 - Pickover";
-    QTest::newRow("27") << 27 << "Newton's Method" << "Secant Method";
     QTest::newRow("31") << 31 << "Sierpinski Polygons" << "Lace";
-    QTest::newRow("37") << 37 << "Method: 0" << "Method: 1";
     QTest::newRow("39") << 39 << "M-Set Orbits" << "J-Set Orbits";
     QTest::newRow("38") << 38 << "Parameter Plane (Mandelbrot)" << "Dynamic Plane (Julia)";
 }

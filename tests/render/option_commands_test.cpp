@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "render/coloring_choice.h"
 #include "render/option_commands.h"
 #include "render/parameter_rules.h"
 #include "render/type_selection.h"
@@ -145,35 +144,6 @@ TEST(ColoringCommands, FollowUpsAfterTheMethodDialogs) {
     EXPECT_EQ(after_inside_dialog(s, firstjlevel), std::vector<int>{192});
     EXPECT_FALSE(firstjlevel);
     EXPECT_TRUE(after_inside_dialog(s, firstjlevel).empty());
-}
-
-TEST(ColoringChoice, MethodsOffered) {
-    EXPECT_TRUE(binary_decomposition_offered(0));
-    EXPECT_TRUE(binary_decomposition_offered(1));
-    EXPECT_FALSE(binary_decomposition_offered(2));
-    EXPECT_FALSE(inside_method_offered(0, 0, 4));
-    EXPECT_TRUE(inside_method_offered(0, 1, 4));
-    EXPECT_FALSE(inside_method_offered(37, 1, 4));
-    EXPECT_TRUE(inside_method_offered(37, 1, 3));
-    EXPECT_FALSE(inside_method_offered(7, 1, 3));
-}
-
-TEST(ColoringChoice, ColoursAllOrNothing) {
-    Settings s = chosen(32, 1);
-    ColourForm form = colour_form_from(s);
-    form[0] = 10;
-    form[4] = 256;
-    Settings before = s;
-    ColourOutcome o = commit_colour_form(s, form);
-    EXPECT_EQ(o.error, 7);
-    EXPECT_EQ(o.refused, 4);
-    EXPECT_EQ(s, before);
-    form[4] = 255;
-    o = commit_colour_form(s, form);
-    EXPECT_TRUE(o.ok());
-    EXPECT_TRUE(o.firstloop);
-    EXPECT_EQ(s.rin, 10);
-    EXPECT_FALSE(commit_colour_form(s, form).firstloop);  // nothing changed the second time
 }
 
 }  // namespace
