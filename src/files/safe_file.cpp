@@ -57,7 +57,7 @@ void SafeFileWriter::discard() {
 }
 
 std::string bare_file_name(const std::string& path) {
-    std::size_t slash = path.find_last_of("/\\");
+    std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
