@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -14,6 +11,7 @@
 #include <vector>
 
 #include "files/byte_order.h"
+#include "files/folder_lock.h"
 #include "files/parameter_checks.h"
 #include "files/parameter_file.h"
 #include "files/safe_file.h"
@@ -23,6 +21,8 @@ namespace zoquel {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::lock_folder;
+using test_support::unlock_folder;
 
 std::vector<std::uint8_t> read_all(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -32,29 +32,6 @@ std::vector<std::uint8_t> read_all(const fs::path& p) {
 void write_all(const fs::path& p, const std::uint8_t* data, std::size_t size) {
     std::ofstream out(p, std::ios::binary);
     out.write(reinterpret_cast<const char*>(data), std::streamsize(size));
-}
-
-// Makes `dir` refuse new files: by its permissions, or for root by the immutable flag where the
-// file system has one.
-bool set_immutable(const fs::path& dir, bool on) {
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    ::close(fd);
-    return ok;
-}
-
-bool lock_folder(const fs::path& dir) {
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    return ::access(dir.c_str(), W_OK) != 0 || set_immutable(dir, true);
-}
-
-void unlock_folder(const fs::path& dir) {
-    set_immutable(dir, false);
-    fs::permissions(dir, fs::perms::owner_all);
 }
 
 class ParameterFile : public ::testing::Test {
