@@ -73,17 +73,24 @@ int OpenMapFile(const std::string& path, Palette& paltemp) {
     if (!f) return kMapFailed;
     // Lines are read whole whatever their length; beyond its first few thousand characters
     // a line can hold nothing but the ignored comment, so only that much is kept.
-    constexpr std::size_t kKept = 4096;
+    // No palette map holds a line of a megabyte: a device or endless file is refused rather
+    // than read forever.
+    constexpr std::size_t kKept = 4096, kLongest = 1 << 20;
     std::string buffer;
     bool error = false;
     auto next_line = [&](std::string_view& line) {
         buffer.clear();
         int c;
         bool any = false;
+        std::size_t length = 0;
         while ((c = std::fgetc(f)) != EOF) {
             any = true;
             if (c == '\n') break;
             if (buffer.size() < kKept) buffer += char(c);
+            if (++length > kLongest) {
+                error = true;
+                break;
+            }
         }
         if (std::ferror(f)) error = true;
         line = buffer;
@@ -91,8 +98,9 @@ int OpenMapFile(const std::string& path, Palette& paltemp) {
     };
     auto rest_blank = [&] {
         int c;
+        std::size_t read = 0;
         while ((c = std::fgetc(f)) != EOF)
-            if (!blank(char(c)) && c != '\n') return false;
+            if ((!blank(char(c)) && c != '\n') || ++read > kLongest) return false;
         return !std::ferror(f);
     };
     int result = read_map(paltemp, next_line, rest_blank);

@@ -112,6 +112,13 @@ TEST(MapFile, TheLastLineNeedsNoNewlineAndLongLinesAreReadWhole) {
     EXPECT_EQ(OpenMapFile(path.string(), p), kMapFailed);
 }
 
+TEST(MapFile, FoldersAndEndlessDevicesAreRefused) {
+    Palette p;
+    EXPECT_EQ(OpenMapFile(fs::temp_directory_path().string(), p), kMapFailed);
+    if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero";
+    EXPECT_EQ(OpenMapFile("/dev/zero", p), kMapFailed);  // one endless line, never a freeze
+}
+
 // The palettes of other fractal programs, kept outside the repository for their licences.
 TEST(MapFile, RealFractintPalettesAllLoad) {
     const fs::path maps = fs::path(ZOQUEL_TESTDATA_DIR) / "maps";
