@@ -34,7 +34,7 @@ MainWindow::MainWindow(Options options) {
     setCentralWidget(view_);
     view_->installEventFilter(this);
     host_ = std::make_unique<QtHost>(view_, ui_);
-    view_->set_screen(&host_->screen());
+    view_->set_surfaces(&host_->screen(), &live().image);
     view_->on_resize = [this](int w, int h) { host_->resize_screen(w, h, live().image); };
 
     if (options.register_commands)

@@ -7,9 +7,9 @@
 #include "platform/host.h"
 #include "shell/user_interface.h"
 
-class QWidget;
-
 namespace zoquel::shell {
+
+class ImageView;
 
 // The core's front end on the real window. The screen surface is what the image view shows;
 // while the core waits or polls for input, events are pumped and the user's keys and clicks
@@ -17,7 +17,7 @@ namespace zoquel::shell {
 class QtHost : public QObject, public Host {
     Q_OBJECT
 public:
-    QtHost(QWidget* view, UserInterface* ui);
+    QtHost(ImageView* view, UserInterface* ui);
     ~QtHost() override;
 
     Surface& screen() override { return screen_; }
@@ -50,7 +50,7 @@ private:
     void pump(int wait_ms);
     std::optional<InputEvent> take();
 
-    QWidget* view_;
+    ImageView* view_;
     UserInterface* ui_;
     Surface screen_;
     std::deque<InputEvent> input_;
