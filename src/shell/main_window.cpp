@@ -35,6 +35,7 @@ MainWindow::MainWindow(Options options) {
     view_->installEventFilter(this);
     host_ = std::make_unique<QtHost>(view_, ui_);
     view_->set_surfaces(&host_->screen(), &live().image);
+    host_->on_pump_end = [this] { flush_deferred(); };
     view_->on_resize = [this](int w, int h) { host_->resize_screen(w, h, live().image); };
 
     if (options.register_commands)
@@ -131,6 +132,7 @@ void MainWindow::when_free(std::function<void()> f) {
 }
 
 void MainWindow::flush_deferred() {
+    if (deferred_.empty()) return;
     // In arrival order; each may post more, which go behind.
     auto pending = std::move(deferred_);
     deferred_.clear();

@@ -103,7 +103,7 @@ void QtHost::pump(int wait_ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     qApp->removeEventFilter(this);
-    --pumping_;
+    if (--pumping_ == 0 && on_pump_end) on_pump_end();
 }
 
 std::optional<InputEvent> QtHost::take() {

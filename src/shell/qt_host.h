@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QRegion>
 #include <deque>
+#include <functional>
 
 #include "platform/host.h"
 #include "shell/user_interface.h"
@@ -39,6 +40,8 @@ public:
     void restore_cursor();
     // True while the core is inside poll_input, wait_input or sleep_ms pumping events.
     bool pumping() const { return pumping_ > 0; }
+    // Called each time the core stops pumping events.
+    std::function<void()> on_pump_end;
     // Input taken from the window while pumping, in arrival order; the core drains it.
     void queue_input(const InputEvent& e) { input_.push_back(e); }
 

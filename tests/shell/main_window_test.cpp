@@ -445,6 +445,67 @@ private slots:
         w().right_button_down(300, 299);  // method 1: nothing
         QCOMPARE(drawn, 2);
     }
+
+    void parameterFileOnTheCommandLineLoadsAndPlots() {
+        std::vector<std::string> loaded;
+        open_window([&loaded](CommandTable& t) {
+            t.hooks.load_parameter_file = [&loaded](MainWindow& mw, const std::string& path) {
+                loaded.push_back(path);
+                mw.settings().maxiter = 100;
+            };
+        });
+        w().start(std::string("/tmp/x.zq"));
+        QCOMPARE(loaded, (std::vector<std::string>{"/tmp/x.zq"}));
+        QVERIFY(!w().rendering());
+        QCoreApplication::processEvents();
+        QVERIFY(w().rendering());
+        QCOMPARE(w().settings().maxiter, 100);
+
+        open_window();
+        w().start();
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+        QVERIFY(!w().rendering());
+    }
+
+    void longCoreCallsTakeTheInputAndHoldBackCommands() {
+        std::optional<InputEvent> polled;
+        open_window([&](CommandTable& t) {
+            t.add(9100, [&](MainWindow& mw) {
+                ran_.push_back(9100);
+                QCoreApplication::postEvent(mw.view(), new QKeyEvent(QEvent::KeyPress, Qt::Key_G, Qt::NoModifier));
+                mw.post_command(9101);
+                mw.host().sleep_ms(1);
+                polled = mw.host().poll_input();
+                ran_.push_back(9102);
+            });
+            t.add(9101, [&](MainWindow&) { ran_.push_back(9101); });
+        });
+        const Palette before = w().settings().palette;
+        w().run_command(9100);
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+        QVERIFY(polled.has_value());
+        QCOMPARE(polled->kind, InputEvent::Kind::key);
+        QCOMPARE(polled->key, int('G'));
+        // The key went to the core, not to the greyscale accelerator.
+        QVERIFY(w().settings().palette == before);
+        QCOMPARE(ran_, (std::vector<int>{9100, 9102, 9101}));
+    }
+
+    void aSmallWindowShowsWhatFitsAndRepaintsTheRestFromTheImage() {
+        w().resize(300, 250);
+        QCoreApplication::processEvents();
+        const int vw = w().view()->width(), vh = w().view()->height();
+        QVERIFY(vw < 600 && vh < 600);
+        QCOMPARE(w().screen().width(), vw);
+        QTest::keyClick(&w(), Qt::Key_F1);
+        render_to_end();
+        QVERIFY(screen_matches_image(Rect{0, 0, vw, vh}));
+        w().resize(1000, 800);
+        QCoreApplication::processEvents();
+        QVERIFY(w().view()->width() > 600 && w().view()->height() > 600);
+        QVERIFY(screen_matches_image(Rect{0, 0, 600, 600}));
+        QCOMPARE(w().screen().get_pixel(650, 10), kBlack);
+    }
 };
 
 QTEST_MAIN(ExplorerTest)
