@@ -147,9 +147,24 @@ void MainWindow::run_command(int id) {
         const Settings before = live().settings;
         (*handler)(*this);
         // Rows computed ahead for a paused image belong to the old settings.
-        if (!rendering() && !(before == live().settings)) discard_rows_in_flight();
+        settings_changed(before);
         sync_render_loop();
     });
+}
+
+void MainWindow::settings_changed(const Settings& before) {
+    const Settings& now = live().settings;
+    if (rendering() || before == now) return;
+    // Rows computed ahead for a paused image belong to the old settings.
+    discard_rows_in_flight();
+    // The picture on the screen no longer maps to the plane the settings give: a box or a
+    // thumbnail over it would land somewhere else.
+    if (now.ftype != before.ftype || now.method != before.method || !(now.view() == before.view()) ||
+        now.xres != before.xres || now.yres != before.yres) {
+        if (shell_.zoom.zooming || shell_.zoom.drawbox) cancel_box();
+        live().render.okzoom = false;
+        live().render.okthumbnail = 0;
+    }
 }
 
 void MainWindow::post_command(int id) {

@@ -116,6 +116,7 @@ private:
     // Runs `f` now, or once the core stops pumping events if it is inside a long call.
     void when_free(std::function<void()> f);
     void flush_deferred();
+    void settings_changed(const Settings& before);
     void zoom_in();      // Z
     void cancel_box();   // X
     void draw_box_outline();

@@ -298,6 +298,26 @@ private slots:
         QCOMPARE(w().shell().zoom.zoombox, (BoxRect{100, 100, 400, 400}));
     }
 
+    void aNewViewWithoutAPlotTakesNoBox() {
+        open_window([](CommandTable& t) {
+            t.add(9200, [](MainWindow& mw) { mw.settings().view().xmin -= 1; });
+            t.add(9201, [](MainWindow& mw) { mw.settings().palette = greyscale_palette(); });
+        });
+        QTest::keyClick(&w(), Qt::Key_F1);
+        render_to_end();
+        w().run_command(9201);  // a palette keeps the mapping
+        QVERIFY(w().render().okzoom);
+        drag(QPoint(100, 100), QPoint(300, 300));
+        w().run_command(9200);
+        QVERIFY(!w().shell().zoom.zooming);
+        QCOMPARE(w().windowTitle(), QStringLiteral("Zoquel"));
+        QVERIFY(!w().render().okzoom);
+        QCOMPARE(w().render().okthumbnail, 0);
+        QVERIFY(screen_matches_image(Rect{0, 0, 600, 600}));
+        w().left_button_down(100, 100);
+        QVERIFY(!w().shell().zoom.drawbox);
+    }
+
     void clicksOutsideTheImageAreIgnored() {
         QTest::keyClick(&w(), Qt::Key_F1);
         render_to_end();
