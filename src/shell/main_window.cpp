@@ -67,7 +67,7 @@ MainWindow::MainWindow(Options options) {
 MainWindow::~MainWindow() {
     // Workers may still be computing rows of this window's image.
     discard_rows_in_flight();
-    live().host = &headless_host();
+    if (live().host == host_.get()) live().host = &headless_host();
 }
 
 void MainWindow::start(const std::optional<std::string>& parameter_file) {

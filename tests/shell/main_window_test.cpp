@@ -28,6 +28,7 @@ class ExplorerTest : public QObject {
 
     // A 1024 x 768 screen: a 600 x 600 image in a window wider and taller than it.
     void open_window(std::function<void(CommandTable&)> extra = {}) {
+        w_.reset();
         ui_ = std::make_unique<RecordingUserInterface>();
         MainWindowOptions o;
         o.ui = ui_.get();
@@ -63,7 +64,10 @@ class ExplorerTest : public QObject {
     bool screen_matches_image(const Rect& r) {
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x)
-                if (w().screen().get_pixel(x, y) != w().state().image.get_pixel(x, y)) return false;
+                if (w().screen().get_pixel(x, y) != w().state().image.get_pixel(x, y)) {
+                    qDebug("screen differs from the image at (%d, %d)", x, y);
+                    return false;
+                }
         return true;
     }
 
