@@ -366,6 +366,21 @@ private slots:
         QVERIFY(c.r == c.g && c.g == c.b);
     }
 
+    void palettePreviewAsksAndLeavesNoTrace() {
+        QTest::keyClick(&w(), Qt::Key_F1);
+        render_to_end();
+        const Surface before = w().screen();
+        const Surface image = w().state().image;
+        ui_->answers = {MessageAnswer::no, MessageAnswer::yes};
+        QVERIFY(!w().ask_palette(greyscale_palette()));
+        QCOMPARE(ui_->messages.back().text, std::string("Accept palette?\n\n( Toggle this option with ALT + M )"));
+        QCOMPARE(ui_->messages.back().caption, std::string("Preview"));
+        QCOMPARE(ui_->messages.back().buttons, MessageButtons::yes_no);
+        QVERIFY(w().screen() == before);
+        QVERIFY(w().state().image == image);
+        QVERIFY(w().ask_palette(greyscale_palette()));
+    }
+
     void messagesAndToggles() {
         QTest::keyClick(&w(), Qt::Key_M, Qt::AltModifier);
         QVERIFY(!w().shell().palpreview);
