@@ -146,7 +146,6 @@ void MainWindow::run_command(int id) {
         if (!handler) return;
         const Settings before = live().settings;
         (*handler)(*this);
-        // Rows computed ahead for a paused image belong to the old settings.
         settings_changed(before);
         sync_render_loop();
     });
