@@ -3,6 +3,7 @@
 #include <array>
 
 #include "formulas/mandelbrot.h"
+#include "formulas/newton_variations.h"
 
 namespace zoquel {
 
@@ -11,6 +12,7 @@ namespace {
 std::array<TypeImplementation, kTypeCount> build() {
     std::array<TypeImplementation, kTypeCount> t{};
     t[0] = mandelbrot_implementation();
+    t[27] = nvariations_implementation();
     return t;
 }
 
