@@ -1,4 +1,5 @@
 set(ZOQUEL_FORMULA_TESTS
+  formulas/escape_time_test.cpp
   formulas/mandelbrot_test.cpp
   formulas/quadratic_row_kernel_test.cpp
   formulas/newton_variations_test.cpp
