@@ -12,7 +12,7 @@ namespace zoquel {
 namespace {
 
 constexpr int kSmoothing = 2;
-const Complex kNoRoot(100, 100);
+constexpr Cx kNoRoot{100, 100};
 
 struct Image {
     int index = 0;
@@ -21,7 +21,7 @@ struct Image {
     bool smoothing = false;
     bool basin = false;
     bool basins = true;
-    Complex m{1, 0};
+    Cx m{1, 0};
     double half_pixel = 0;
     double size = 3;
     double logbailout = std::log(0.0001);
@@ -32,17 +32,17 @@ Image image;
 NvRoots roots;
 int roots_formula = -1;
 
-Complex secant_start(const Complex& z0) {
+Cx secant_start(const Cx& z0) {
     switch (nv_function(image.index).secant_start) {
-        case NvSecantStart::offset: return z0 + Complex(0.1, 0.1);
-        case NvSecantStart::logarithm: return 4.0 * std::log(z0) + 20.0;
-        default: return Complex(0, 0);
+        case NvSecantStart::offset: return z0 + Cx{0.1, 0.1};
+        case NvSecantStart::logarithm: return 4.0 * nv_log(z0) + Cx{20, 0};
+        default: return Cx{};
     }
 }
 
-int nearest_root(const Complex& z) {
+int nearest_root(const Cx& z) {
     for (int k = 0; k < roots.count; ++k)
-        if (std::norm(roots.z[std::size_t(k)] - z) < 0.01) return k;
+        if (norm(roots.z[std::size_t(k)] - z) < 0.01) return k;
     return roots.count;
 }
 
@@ -64,7 +64,7 @@ const char* const kFormulaText[2] = {
 NvRoots nvcalculateroots(int index) {
     NvRoots found;
     found.z.fill(kNoRoot);
-    Complex z(0, 0), f, d;
+    Cx z, f, d;
     int degree = 0;
     nvformula(index, z, f, d, degree);
     if (degree < 1) return found;
@@ -77,12 +77,12 @@ NvRoots nvcalculateroots(int index) {
         const double r = R * std::pow((dd - 1) / dd, (2.0 * v - 1) * circles / 4);
         for (long p = 0; p < points && found.count < degree && found.count < kNvMaxRoots; ++p) {
             const double theta = 2 * std::numbers::pi * double(p) / double(points);
-            z = Complex(r * std::cos(theta), r * std::sin(theta));
+            z = Cx{r * std::cos(theta), r * std::sin(theta)};
             bool converged = false;
             for (long step = 0; step < itermax; ++step) {
                 nvformula(index, z, f, d, degree);
-                const Complex next = z - f / d;
-                const double length = std::abs(next - z);
+                const Cx next = z - f / d;
+                const double length = abs(next - z);
                 z = next;
                 if (length <= 1e-10) {
                     converged = true;
@@ -91,7 +91,7 @@ NvRoots nvcalculateroots(int index) {
             }
             if (!converged) continue;
             bool known = false;
-            for (int k = 0; k < found.count && !known; ++k) known = std::abs(found.z[std::size_t(k)] - z) < 0.01;
+            for (int k = 0; k < found.count && !known; ++k) known = abs(found.z[std::size_t(k)] - z) < 0.01;
             if (!known) found.z[std::size_t(found.count++)] = z;
         }
     }
@@ -107,7 +107,7 @@ void nvariations_setup(LiveState& state) {
     image.smoothing = s.outside == kSmoothing;
     image.basin = s.basin != 0;
     image.basins = nv_function(image.index).basins;
-    image.m = Complex(p.p1, p.p2);
+    image.m = Cx{p.p1, p.p2};
     image.half_pixel = 0.5 * state.render.xside / (s.xres - 1);
     image.size = p.maxsize + 1.0;
     image.logbailout = std::log(0.0001);
@@ -127,36 +127,36 @@ const NvRoots& nvariations_roots() { return roots; }
 
 int nvariations(double px, double py, double* zx, double* zy, double* size) {
     if (std::abs(px) == std::abs(py)) px += image.half_pixel;
-    Complex z0(px, py);
-    Complex zp = image.method == 1 ? secant_start(z0) : Complex(0, 0);
+    Cx z0{px, py};
+    Cx zp = image.method == 1 ? secant_start(z0) : Cx{};
     const int index = image.index;
     int n = 0, offset = 0, degree = 0;
     double before = 1.0, last = 1.0;
     pixel::root = roots.count;
-    Complex f, d, fp, dp;
+    Cx f, d, fp, dp;
     while (n < image.maxiter && last > 0.0001) {
         if (image.basins) {
             pixel::root = nearest_root(z0);
             // With no roots at all there are no basins to offset.
             if (image.basin && roots.count > 0) offset = 256 / roots.count * pixel::root;
         }
-        Complex z1;
+        Cx z1;
         if (image.method == 0) {
             nvformula(index, z0, f, d, degree);
-            if (std::abs(d) < 1e-32) d.real(1e-32);
+            if (abs(d) < 1e-32) d.re = 1e-32;
             z1 = z0 - image.m * (f / d);
         } else {
             nvformula(index, z0, f, d, degree);
             nvnocrash(index, zp);
             nvformula(index, zp, fp, dp, degree);
-            if (f == fp) fp.real(fp.real() + 1e-32);
-            Complex denominator = f - fp;
+            if (f == fp) fp.re += 1e-32;
+            Cx denominator = f - fp;
             // Where the nudge above vanishes in rounding, the slope still may not be infinite.
-            if (denominator == Complex(0, 0)) denominator = Complex(1e-32, 0);
+            if (denominator == Cx{}) denominator = Cx{1e-32, 0};
             z1 = z0 - image.m * f * (z0 - zp) / denominator;
         }
         before = last;
-        last = std::abs(z0 - z1);
+        last = abs(z0 - z1);
         zp = z0;
         z0 = z1;
         ++n;
@@ -169,8 +169,8 @@ int nvariations(double px, double py, double* zx, double* zy, double* size) {
         if (fraction > 1) fraction = 1;
         pixel::nfx = fraction;
     }
-    *zx = z0.real();
-    *zy = z0.imag();
+    *zx = z0.re;
+    *zy = z0.im;
     *size = image.size;
     return (n + offset) % 255 + 1;
 }

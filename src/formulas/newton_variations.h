@@ -10,7 +10,7 @@ constexpr int kNvMaxRoots = 100;
 
 // The roots the search found for one formula; entries from `count` on hold 100 + 100i.
 struct NvRoots {
-    std::array<Complex, kNvMaxRoots> z;
+    std::array<Cx, kNvMaxRoots> z;
     int count = 0;
 };
 

@@ -8,21 +8,23 @@ namespace zoquel {
 
 namespace {
 
+constexpr Cx re(double x) { return {x, 0}; }
+
 // z^k by repeated products, as the low-degree polynomials are evaluated.
-Complex power(const Complex& z, int k) {
-    Complex w = z;
-    for (int i = 1; i < k; ++i) w *= z;
+Cx power(const Cx& z, int k) {
+    Cx w = z;
+    for (int i = 1; i < k; ++i) w = w * z;
     return w;
 }
 
-const Complex kOnePlusISquared = Complex(1, 1) * Complex(1, 1);
-const Complex kLambda(0.583825, 0.6165);
-const Complex kLambdaSquared = kLambda * kLambda;
+const Cx kOnePlusISquared = Cx{1, 1} * Cx{1, 1};
+const Cx kLambda{0.583825, 0.6165};
+const Cx kLambdaSquared = kLambda * kLambda;
 
-Complex cosh_square_plus_sinh(const Complex& z) { return std::cosh(z * z) + std::sinh(z); }
+Cx cosh_square_plus_sinh(const Cx& z) { return nv_cosh(z * z) + nv_sinh(z); }
 
-using C = const Complex&;
-using R = Complex&;
+using C = const Cx&;
+using R = Cx&;
 
 constexpr NvClamp kNone{};
 constexpr NvClamp both(double limit) { return {NvClamp::both_parts, limit}; }
@@ -35,95 +37,95 @@ constexpr NvSecantStart L = NvSecantStart::logarithm;
 
 // clang-format off
 const std::array<NvFunction, kNvFormulaCount> kFunctions = {{
-    {[](C z, R f, R d) { f = power(z, 3) - 1.0; d = 3.0 * power(z, 2); },
+    {[](C z, R f, R d) { f = power(z, 3) - re(1.0); d = 3.0 * power(z, 2); },
      3, kNone, kNone, Z, true, "z^3 - 1  |  classic 3rd power"},
-    {[](C z, R f, R d) { f = power(z, 3) - 2.0 * z - 5.0; d = 3.0 * power(z, 2) - 2.0; },
+    {[](C z, R f, R d) { f = power(z, 3) - 2.0 * z - re(5.0); d = 3.0 * power(z, 2) - re(2.0); },
      3, kNone, kNone, Z, true, "z^3 - 2z - 5  |  Newton's original formula"},
     {[](C z, R f, R d) {
          f = power(z, 7) - 14.0 * power(z, 5) + 49.0 * power(z, 3) - 36.0 * z;
-         d = 7.0 * power(z, 6) - 70.0 * power(z, 4) + 147.0 * power(z, 2) - 36.0;
+         d = 7.0 * power(z, 6) - 70.0 * power(z, 4) + 147.0 * power(z, 2) - re(36.0);
      },
      7, kNone, kNone, O, true, "z^7 - 14z^5 + 49z^3 - 36z  |  all real roots"},
-    {[](C z, R f, R d) { f = power(z, 4) + 5.0 * power(z, 2) + 4.0; d = 4.0 * power(z, 3) + 10.0 * z; },
+    {[](C z, R f, R d) { f = power(z, 4) + 5.0 * power(z, 2) + re(4.0); d = 4.0 * power(z, 3) + 10.0 * z; },
      4, kNone, kNone, Z, true, "z^4 + 5z^2 + 4  |  all imaginary roots"},
     // The three roots of 2z^3 + 1.
     {[](C z, R f, R d) {
-         f = (2.0 * power(z, 3) + 1.0) / (3.0 * power(z, 2));
-         d = (2.0 * power(z, 3) - 2.0) / (3.0 * power(z, 3));
+         f = (2.0 * power(z, 3) + re(1)) / (3.0 * power(z, 2));
+         d = (2.0 * power(z, 3) - re(2)) / (3.0 * power(z, 3));
      },
      3, kZero, kZero, O, true, "( 2z^3 + 1 ) / 3z^2"},
-    {[](C z, R f, R d) { f = power(z, 4) - 6.0 * power(z, 2) - 8.0; d = 4.0 * power(z, 3) - 12.0 * z; },
+    {[](C z, R f, R d) { f = power(z, 4) - 6.0 * power(z, 2) - re(8.0); d = 4.0 * power(z, 3) - 12.0 * z; },
      4, kNone, kNone, Z, true, "z^4 - 6z^2 - 8  |  convergence failure"},
     {[](C z, R f, R d) {
-         f = power(z, 5) + power(z, 3) - 5.0 * z - 6.0;
-         d = 5.0 * power(z, 4) + 3.0 * power(z, 2) - 5.0;
+         f = power(z, 5) + power(z, 3) - 5.0 * z - re(6.0);
+         d = 5.0 * power(z, 4) + 3.0 * power(z, 2) - re(5.0);
      },
      5, kNone, kNone, Z, true, "z^5 + z^3 - 5z - 6"},
     {[](C z, R f, R d) {
-         f = power(z, 3) + 2.0 * power(z, 2) + z + 3.0;
-         d = 3.0 * power(z, 2) + 4.0 * z + 1.0;
+         f = power(z, 3) + 2.0 * power(z, 2) + z + re(3.0);
+         d = 3.0 * power(z, 2) + 4.0 * z + re(1.0);
      },
      3, kNone, kNone, Z, true, "z^3 + 2z^2 + z + 3"},
-    {[](C z, R f, R d) { f = power(z, 4) + power(z, 3) - 1.0; d = 4.0 * power(z, 3) + 3.0 * power(z, 2); },
+    {[](C z, R f, R d) { f = power(z, 4) + power(z, 3) - re(1.0); d = 4.0 * power(z, 3) + 3.0 * power(z, 2); },
      4, kNone, kNone, Z, true, "z^4 + z^3 - 1"},
     {[](C z, R f, R d) {
-         f = 0.5 * power(z, 6) + 2.0 * power(z, 3) + 4.0;
+         f = 0.5 * power(z, 6) + 2.0 * power(z, 3) + re(4.0);
          d = 3.0 * power(z, 5) + 6.0 * power(z, 2);
      },
      6, kNone, kNone, Z, true, "( 0.5 ) z^6 + 2z^3 + 4"},
     // Four double roots.
-    {[](C z, R f, R d) { f = power(z, 8) + 2.0 * power(z, 4) + 1.0; d = 8.0 * power(z, 7) + 8.0 * power(z, 3); },
+    {[](C z, R f, R d) { f = power(z, 8) + 2.0 * power(z, 4) + re(1.0); d = 8.0 * power(z, 7) + 8.0 * power(z, 3); },
      4, kNone, kNone, Z, true, "z^8 + 2z^4 + 1"},
-    {[](C z, R f, R d) { f = power(z, 8) + 15.0 * power(z, 4) - 17.0; d = 8.0 * power(z, 7) + 60.0 * power(z, 3); },
+    {[](C z, R f, R d) { f = power(z, 8) + 15.0 * power(z, 4) - re(17.0); d = 8.0 * power(z, 7) + 60.0 * power(z, 3); },
      8, kNone, kNone, Z, true, "z^8 + 15z^4 - 17"},
     {[](C z, R f, R d) {
-         f = 4.0 * power(z, 9) - 3.0 * power(z, 7) + 5.0 * power(z, 5) - 3.0 * power(z, 3) + 1.5 * z - 0.5;
-         d = 36.0 * power(z, 8) - 21.0 * power(z, 6) + 25.0 * power(z, 4) - 9.0 * power(z, 2) + 1.5;
+         f = 4.0 * power(z, 9) - 3.0 * power(z, 7) + 5.0 * power(z, 5) - 3.0 * power(z, 3) + 1.5 * z - re(0.5);
+         d = 36.0 * power(z, 8) - 21.0 * power(z, 6) + 25.0 * power(z, 4) - 9.0 * power(z, 2) + re(1.5);
      },
      9, kNone, kNone, Z, true, "4z^9 - 3z^7 + 5z^5 - 3z^3 + (1.5) z - 0.5"},
-    {[](C z, R f, R d) { f = power(z, 16) + 8.0 * power(z, 4) - 2.0; d = 16.0 * power(z, 15) + 32.0 * power(z, 3); },
+    {[](C z, R f, R d) { f = power(z, 16) + 8.0 * power(z, 4) - re(2.0); d = 16.0 * power(z, 15) + 32.0 * power(z, 3); },
      16, both(300), both(299.9999), Z, true, "z^16 + 8z^4 - 2"},
     {[](C z, R f, R d) {
-         const Complex& a = kOnePlusISquared;
+         const Cx& a = kOnePlusISquared;
          f = power(z, 8) - a * power(z, 4) - power(z, 2) + a;
          d = 8.0 * power(z, 7) - 4.0 * a * power(z, 3) - 2.0 * z;
      },
      8, kNone, kNone, Z, true, "z^8 - ( 1 + i )^2 * z^4 - z^2 + ( 1 + i )^2"},
     {[](C z, R f, R d) {
-         f = std::pow(z, 50.0) + 8.0 * power(z, 5) - (80.0 / 3.0) * power(z, 4) + 20.0 * power(z, 3) - 2.0 * z + 1.0;
-         d = 50.0 * std::pow(z, 49.0) + 40.0 * power(z, 4) - (320.0 / 3.0) * power(z, 3) + 60.0 * power(z, 2) - 2.0;
+         f = pow(z, 50.0) + 8.0 * power(z, 5) - (80.0 / 3.0) * power(z, 4) + 20.0 * power(z, 3) - 2.0 * z + re(1.0);
+         d = 50.0 * pow(z, 49.0) + 40.0 * power(z, 4) - (320.0 / 3.0) * power(z, 3) + 60.0 * power(z, 2) - re(2.0);
      },
      50, kNone, kNone, Z, true, "z^50 + 8z^5 - ( 80 / 3 )z^4 + 20z^3 - 2z + 1"},
-    {[](C z, R f, R d) { f = std::cos(z); d = -std::sin(z); },
+    {[](C z, R f, R d) { f = cos(z); d = -sin(z); },
      18, imaginary(300), imaginary(299.9999), L, true, "cos ( z )"},
     {[](C z, R f, R d) {
-         f = power(z, 7) * std::cos(z);
-         d = 7.0 * power(z, 6) * std::cos(z) - power(z, 7) * std::sin(z);
+         f = power(z, 7) * cos(z);
+         d = 7.0 * power(z, 6) * cos(z) - power(z, 7) * sin(z);
      },
      3, kNone, kNone, O, true, "z^7 * cos ( z )"},
-    {[](C z, R f, R d) { f = z * std::exp(z) - 1.0; d = (z + 1.0) * std::exp(z); },
+    {[](C z, R f, R d) { f = z * exp(z) - re(1.0); d = (z + re(1.0)) * exp(z); },
      71, both(150), both(149.9999), O, true, "z * e^z - 1"},
-    {[](C z, R f, R d) { f = std::sin(std::cos(z)); d = -std::cos(std::cos(z)) * std::sin(z); },
+    {[](C z, R f, R d) { f = sin(cos(z)); d = -(cos(cos(z)) * sin(z)); },
      50, imaginary(6.5), imaginary(6.4999), Z, false, "sin ( cos ( z ) )"},
     {[](C z, R f, R d) {
-         const Complex t = std::exp(-z * std::log(2.0));
-         f = t - 1.0;
+         const Cx t = exp(-z * std::log(2.0));
+         f = t - re(1.0);
          d = -std::log(2.0) * t;
      },
      50, both(200), both(199.9999), O, false, "2^( -z ) - 1"},
     // The derivative by a central difference along the real axis.
     {[](C z, R f, R d) {
          f = cosh_square_plus_sinh(z);
-         d = (cosh_square_plus_sinh(z + 0.0001) - cosh_square_plus_sinh(z - 0.0001)) * 5000.0;
+         d = (cosh_square_plus_sinh(z + re(0.0001)) - cosh_square_plus_sinh(z - re(0.0001))) * 5000.0;
      },
      50, both(16), both(15.9999), Z, false, "cosh ( z^2 ) + sinh ( z )"},
     {[](C z, R f, R d) {
-         f = std::pow(z, 47.0) + power(8.0 * z, 3) - 1.0;
-         d = 47.0 * std::pow(z, 46.0) + 1536.0 * power(z, 2);
+         f = pow(z, 47.0) + power(8.0 * z, 3) - re(1.0);
+         d = 47.0 * pow(z, 46.0) + 1536.0 * power(z, 2);
      },
      47, both(299.9999), kNone, Z, true, "z^47 + ( 8z )^3 - 1"},
     {[](C z, R f, R d) {
-         const Complex& l2 = kLambdaSquared;
+         const Cx& l2 = kLambdaSquared;
          f = power(z, 3) - power(z, 2) - l2 * z + l2;
          d = 3.0 * power(z, 2) - 2.0 * z - l2;
      },
@@ -133,20 +135,24 @@ const std::array<NvFunction, kNvFormulaCount> kFunctions = {{
 
 }  // namespace
 
-void NvClamp::apply(Complex& z) const {
+Cx nv_log(Cx z) { return {std::log(abs(z)), arg(z)}; }
+Cx nv_sinh(Cx z) { return {std::sinh(z.re) * std::cos(z.im), std::cosh(z.re) * std::sin(z.im)}; }
+Cx nv_cosh(Cx z) { return {std::cosh(z.re) * std::cos(z.im), std::sinh(z.re) * std::sin(z.im)}; }
+
+void NvClamp::apply(Cx& z) const {
     switch (kind) {
         case none: break;
-        case both_parts: z = Complex(std::clamp(z.real(), -limit, limit), std::clamp(z.imag(), -limit, limit)); break;
-        case imaginary_part: z = Complex(z.real(), std::clamp(z.imag(), -limit, limit)); break;
+        case both_parts: z = Cx{std::clamp(z.re, -limit, limit), std::clamp(z.im, -limit, limit)}; break;
+        case imaginary_part: z.im = std::clamp(z.im, -limit, limit); break;
         case zero_point:
-            if (z == Complex(0, 0)) z = Complex(1e-32, 0);
+            if (z == Cx{0, 0}) z = Cx{1e-32, 0};
             break;
     }
 }
 
 const NvFunction& nv_function(int index) { return kFunctions[std::size_t(std::clamp(index, 0, kNvFormulaCount - 1))]; }
 
-int nvformula(int index, Complex& z, Complex& f, Complex& d, int& degree) {
+int nvformula(int index, Cx& z, Cx& f, Cx& d, int& degree) {
     const NvFunction& fn = nv_function(index);
     fn.clamp.apply(z);
     fn.eval(z, f, d);
@@ -154,7 +160,7 @@ int nvformula(int index, Complex& z, Complex& f, Complex& d, int& degree) {
     return 0;
 }
 
-int nvnocrash(int index, Complex& z) {
+int nvnocrash(int index, Cx& z) {
     nv_function(index).nocrash.apply(z);
     return 0;
 }
