@@ -3,4 +3,5 @@ set(ZOQUEL_FORMULA_SOURCES
   formulas/quadratic_row_kernel.cpp
   formulas/newton_variations.cpp
   formulas/newton_variations_table.cpp
+  formulas/curiosities.cpp
 )

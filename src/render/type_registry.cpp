@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "formulas/curiosities.h"
 #include "formulas/mandelbrot.h"
 #include "formulas/newton_variations.h"
 
@@ -13,6 +14,10 @@ std::array<TypeImplementation, kTypeCount> build() {
     std::array<TypeImplementation, kTypeCount> t{};
     t[0] = mandelbrot_implementation();
     t[27] = nvariations_implementation();
+    t[28] = legendre_implementation();
+    t[29] = mondrian_implementation();
+    t[30] = newtonerror_implementation();
+    t[37] = petal_implementation();
     return t;
 }
 
