@@ -1,37 +1,80 @@
 // Whole renders as a user asks for them, through the same driver the explorer uses.
 #include <benchmark/benchmark.h>
 
+#include <functional>
+#include <string>
+
 #include "render/driver.h"
+#include "render/fractal_types.h"
 #include "render/live_state.h"
+#include "render/type_registry.h"
 #include "render/type_selection.h"
 
 namespace {
 
 using namespace zoquel;
 
-// Renders the default image of a type and method, reporting pixels/s and iterations/s
-// (the iteration limit times the pixels: an upper bound for escape-time types).
-void render_default(benchmark::State& st, int ftype, int method) {
+using Adjust = std::function<void(Settings&)>;
+
+// Renders an image of a type and method on `threads` threads, reporting pixels/s and
+// iterations/s (the iteration limit times the pixels: an upper bound for escape-time types).
+void render(benchmark::State& st, int ftype, int method, int threads, const Adjust& adjust) {
     HeadlessHost host;
+    set_render_threads(threads);
     for (auto _ : st) {
         st.PauseTiming();
         reset_live_state(host);
         LiveState& s = live();
         choose_type(s.settings, s.firsttime, ftype, method);
+        if (adjust) adjust(s.settings);
         st.ResumeTiming();
         render_image(s);
     }
+    set_render_threads(1);
     const double pixels = double(live().settings.xres) * live().settings.yres;
     st.counters["pixels/s"] = benchmark::Counter(pixels, benchmark::Counter::kIsIterationInvariantRate);
     st.counters["maxiter*pixels/s"] =
         benchmark::Counter(pixels * live().settings.maxiter, benchmark::Counter::kIsIterationInvariantRate);
 }
 
-void BM_Mandelbrot(benchmark::State& st) { render_default(st, 0, 0); }
-void BM_Julia(benchmark::State& st) { render_default(st, 0, 1); }
+// The seahorse-valley zoom users quote: 600 x 600, 2000 iterations, outside Level Sets.
+void deep_zoom(Settings& s) {
+    const double cx = -0.743643887037151, cy = 0.131825904205330, w = 0.000014628;
+    s.view() = View{cx - w / 2, cx + w / 2, cy - w / 2, cy + w / 2};
+    s.maxiter = 2000;
+    s.outside = 0;
+}
+
+void BM_Mandelbrot(benchmark::State& st) { render(st, 0, 0, 1, {}); }
+void BM_Julia(benchmark::State& st) { render(st, 0, 1, 1, {}); }
+void BM_DeepZoom(benchmark::State& st) { render(st, 0, 0, int(st.range(0)), deep_zoom); }
+
+// The default image of every per-pixel type that is built, on 1 and 2 threads, so the
+// scaling of each type can be read off one run.
+void register_default_images() {
+    for (int ftype = 0; ftype < kTypeCount; ++ftype) {
+        if (!type_available(ftype) || is_whole_image(ftype)) continue;
+        for (int method = 0; method < 2; ++method) {
+            if (forced_method(ftype) >= 0 && forced_method(ftype) != method) continue;
+            const std::string name = "BM_Default/type:" + std::to_string(ftype) + "/method:" + std::to_string(method);
+            benchmark::RegisterBenchmark(name.c_str(), [ftype, method](benchmark::State& st) {
+                render(st, ftype, method, int(st.range(0)), {});
+            })->ArgName("threads")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+        }
+    }
+}
 
 }  // namespace
 
 BENCHMARK(BM_Mandelbrot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Julia)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+BENCHMARK(BM_DeepZoom)->ArgName("threads")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv) {
+    register_default_images();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
