@@ -4,4 +4,6 @@ set(ZOQUEL_FORMULA_SOURCES
   formulas/newton_variations.cpp
   formulas/newton_variations_table.cpp
   formulas/curiosities.cpp
+  formulas/distance_estimator.cpp
+  formulas/boundary_tracer.cpp
 )

@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "formulas/boundary_tracer.h"
 #include "formulas/curiosities.h"
+#include "formulas/distance_estimator.h"
 #include "formulas/mandelbrot.h"
 #include "formulas/newton_variations.h"
 
@@ -17,7 +19,9 @@ std::array<TypeImplementation, kTypeCount> build() {
     t[28] = legendre_implementation();
     t[29] = mondrian_implementation();
     t[30] = newtonerror_implementation();
+    t[35] = bt_implementation();
     t[37] = petal_implementation();
+    t[38] = dem_implementation();
     return t;
 }
 

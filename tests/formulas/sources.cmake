@@ -4,4 +4,6 @@ set(ZOQUEL_FORMULA_TESTS
   formulas/quadratic_row_kernel_test.cpp
   formulas/newton_variations_test.cpp
   formulas/curiosities_test.cpp
+  formulas/distance_estimator_test.cpp
+  formulas/boundary_tracer_test.cpp
 )
