@@ -132,14 +132,12 @@ int nvariations(double px, double py, double* zx, double* zy, double* size) {
     const int index = image.index;
     int n = 0, offset = 0, degree = 0;
     double before = 1.0, last = 1.0;
-    pixel::root = roots.count;
     Cx f, d, fp, dp;
+    // Only the last pass's basin test decides the colour: the test runs once, on the point
+    // that pass started from.
+    Cx last_start = z0;
     while (n < image.maxiter && last > 0.0001) {
-        if (image.basins) {
-            pixel::root = nearest_root(z0);
-            // With no roots at all there are no basins to offset.
-            if (image.basin && roots.count > 0) offset = 256 / roots.count * pixel::root;
-        }
+        last_start = z0;
         Cx z1;
         if (image.method == 0) {
             nvformula(index, z0, f, d, degree);
@@ -160,6 +158,12 @@ int nvariations(double px, double py, double* zx, double* zy, double* size) {
         zp = z0;
         z0 = z1;
         ++n;
+    }
+    pixel::root = roots.count;
+    if (image.basins && n > 0) {
+        pixel::root = nearest_root(last_start);
+        // With no roots at all there are no basins to offset.
+        if (image.basin && roots.count > 0) offset = 256 / roots.count * pixel::root;
     }
     if (image.smoothing) {
         const double t = std::log(before) - std::log(last);

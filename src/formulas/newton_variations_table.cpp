@@ -17,6 +17,18 @@ Cx power(const Cx& z, int k) {
     return w;
 }
 
+// z^hi and z^(hi - 1) as the real power computes them, sharing the modulus and argument.
+void two_powers(const Cx& z, double hi, Cx& high, Cx& low) {
+    if (z.re == 0 && z.im == 0) {
+        high = low = Cx{};
+        return;
+    }
+    const double r = abs(z), a = arg(z);
+    const double rh = std::pow(r, hi), ah = hi * a, rl = std::pow(r, hi - 1), al = (hi - 1) * a;
+    high = Cx{rh * std::cos(ah), rh * std::sin(ah)};
+    low = Cx{rl * std::cos(al), rl * std::sin(al)};
+}
+
 const Cx kOnePlusISquared = Cx{1, 1} * Cx{1, 1};
 const Cx kLambda{0.583825, 0.6165};
 const Cx kLambdaSquared = kLambda * kLambda;
@@ -92,8 +104,10 @@ const std::array<NvFunction, kNvFormulaCount> kFunctions = {{
      },
      8, kNone, kNone, Z, true, "z^8 - ( 1 + i )^2 * z^4 - z^2 + ( 1 + i )^2"},
     {[](C z, R f, R d) {
-         f = pow(z, 50.0) + 8.0 * power(z, 5) - (80.0 / 3.0) * power(z, 4) + 20.0 * power(z, 3) - 2.0 * z + re(1.0);
-         d = 50.0 * pow(z, 49.0) + 40.0 * power(z, 4) - (320.0 / 3.0) * power(z, 3) + 60.0 * power(z, 2) - re(2.0);
+         Cx z50, z49;
+         two_powers(z, 50, z50, z49);
+         f = z50 + 8.0 * power(z, 5) - (80.0 / 3.0) * power(z, 4) + 20.0 * power(z, 3) - 2.0 * z + re(1.0);
+         d = 50.0 * z49 + 40.0 * power(z, 4) - (320.0 / 3.0) * power(z, 3) + 60.0 * power(z, 2) - re(2.0);
      },
      50, kNone, kNone, Z, true, "z^50 + 8z^5 - ( 80 / 3 )z^4 + 20z^3 - 2z + 1"},
     {[](C z, R f, R d) { f = cos(z); d = -sin(z); },
@@ -120,8 +134,10 @@ const std::array<NvFunction, kNvFormulaCount> kFunctions = {{
      },
      50, both(16), both(15.9999), Z, false, "cosh ( z^2 ) + sinh ( z )"},
     {[](C z, R f, R d) {
-         f = pow(z, 47.0) + power(8.0 * z, 3) - re(1.0);
-         d = 47.0 * pow(z, 46.0) + 1536.0 * power(z, 2);
+         Cx z47, z46;
+         two_powers(z, 47, z47, z46);
+         f = z47 + power(8.0 * z, 3) - re(1.0);
+         d = 47.0 * z46 + 1536.0 * power(z, 2);
      },
      47, both(299.9999), kNone, Z, true, "z^47 + ( 8z )^3 - 1"},
     {[](C z, R f, R d) {
