@@ -209,5 +209,17 @@ TEST_F(NewtonVariations, RootsFollowTheFormulaOfTheImage) {
     EXPECT_EQ(s().nvrootcount, 4);
 }
 
+TEST_F(NewtonVariations, FKeyCyclesThroughTwentyTwoFormulas) {
+    s().nvindex = 20;
+    live().render.nvfirst = false;
+    live().render.j = 17;
+    EXPECT_EQ(cycle_nvindex(live()), "Newton / secant variation: 21");
+    EXPECT_TRUE(live().render.nvfirst);
+    EXPECT_EQ(live().render.j, 0);
+    EXPECT_EQ(cycle_nvindex(live()), "Newton / secant variation: 0");
+    s().nvindex = 23;
+    EXPECT_EQ(cycle_nvindex(live()), "Newton / secant variation: 2");
+}
+
 }  // namespace
 }  // namespace zoquel
