@@ -48,6 +48,9 @@ void deep_zoom(Settings& s) {
 void BM_Mandelbrot(benchmark::State& st) { render(st, 0, 0, 1, {}); }
 void BM_Julia(benchmark::State& st) { render(st, 0, 1, 1, {}); }
 void BM_DeepZoom(benchmark::State& st) { render(st, 0, 0, int(st.range(0)), deep_zoom); }
+// A converging type with its own colour rules, and a transcendental escape-time map.
+void BM_NewtonClassic(benchmark::State& st) { render(st, 1, 0, 1, {}); }
+void BM_LambdaSine(benchmark::State& st) { render(st, 7, 0, 1, {}); }
 
 // Formula 15 of type 27 (powers up to z^50) is the slowest per-pixel image.
 void BM_NewtonVariation15(benchmark::State& st) {
@@ -73,6 +76,8 @@ void register_default_images() {
 
 BENCHMARK(BM_Mandelbrot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Julia)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewtonClassic)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LambdaSine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewtonVariation15)->ArgName("method")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeepZoom)->ArgName("threads")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "formulas/complex_math.h"
 #include "render/live_state.h"
+#include "render/side_channels.h"
 #include "render/settings.h"
 #include "render/type_registry.h"
 
@@ -13,11 +14,12 @@ struct EscapeImage {
     int maxiter = 256;
     int method = 0;
     Cx constant;  // columns 1 and 2: the dynamic plane's c
+    bool siegel = false;  // the inside colouring wants the orbit's smallest size
 };
 
 inline EscapeImage escape_image(const Settings& s) {
     const Param& p = s.params();
-    return EscapeImage{p, p.maxsize, s.maxiter, s.method, Cx{p.jcx, p.jcy}};
+    return EscapeImage{p, p.maxsize, s.maxiter, s.method, Cx{p.jcx, p.jcy}, s.inside == 3};
 }
 
 // The part every member of the escape-time families shares. A member is a small struct made
@@ -50,13 +52,18 @@ int escape_time(const EscapeImage& im, double px, double py, double* zx, double*
         z = Cx{px, py};
     }
     double r = M::kStartSize;
+    double smallest = im.bailout;
     int n = 0;
     // A NaN size (an orbit through a pole) ends the orbit like an escape does, but it is
     // coloured as inside: NaN never exceeds the bailout.
     while (r <= im.bailout && n < im.maxiter && !m.settled(r)) {
         r = m.step(z, c);
         ++n;
+        if (im.siegel && r < smallest) smallest = r;
     }
+    // Every member leaves the Siegel-disk measure, as type 0 does, so no pixel reads one left
+    // by another.
+    if (im.siegel) pixel::infsize = smallest;
     *zx = z.re;
     *zy = z.im;
     *size = r;
