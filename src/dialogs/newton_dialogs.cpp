@@ -27,6 +27,9 @@ QLineEdit* real_edit(double value, int id, QWidget* parent) {
     auto* e = new QLineEdit(QString::fromStdString(format_fixed(value, 15)), parent);
     e->setObjectName(QString("id%1").arg(id));
     e->setMaxLength(29);
+    // Room for every digit of "%.15f", and the start in view.
+    e->setMinimumWidth(e->fontMetrics().horizontalAdvance("-0.0000000000000000") + 16);
+    e->setCursorPosition(0);
     return e;
 }
 
