@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "formula_fixture.h"
 #include "formulas/curiosities.h"
 #include "render/driver.h"
 #include "render/live_state.h"
@@ -150,6 +151,31 @@ TEST_F(Curiosities, ResultsAlwaysLieInThePalette) {
             }
         }
     }
+}
+
+}  // namespace
+}  // namespace zoquel
+
+namespace zoquel {
+namespace {
+
+class FormulasIII : public FormulaTest {};
+
+TEST_F(FormulasIII, DefinedAtPolesAndHugePoints) {
+    s().xres = s().yres = 32;  // the distance estimator's preliminary pass runs per image
+    expect_defined_everywhere({27, 28, 29, 30, 35, 37, 38});
+    for (int f : {4, 13, 15, 16, 18, 19, 20, 21, 22}) {
+        s().nvindex = f;
+        expect_defined_everywhere({27});
+    }
+}
+
+TEST_F(FormulasIII, DefaultImagesShowAPicture) {
+    for (auto [t, m] : {std::pair{27, 0}, {27, 1}, {28, 0}, {28, 1}, {29, 0}, {29, 1}, {30, 0}, {30, 1}, {37, 1},
+                        {38, 0}, {38, 1}})
+        EXPECT_GT(colours_in_default_image(t, m), 8) << "type " << t << " method " << m;
+    // The boundary tracer draws a line in the solid colours.
+    EXPECT_EQ(colours_in_default_image(35, 0), 2);
 }
 
 }  // namespace
