@@ -125,14 +125,6 @@ void nvariations_setup(LiveState& state) {
 
 const NvRoots& nvariations_roots() { return roots; }
 
-std::string cycle_nvindex(LiveState& state) {
-    Settings& s = state.settings;
-    s.nvindex = (s.nvindex + 1) % 22;
-    state.render.nvfirst = true;
-    state.render.j = 0;
-    return "Newton / secant variation: " + std::to_string(s.nvindex);
-}
-
 int nvariations(double px, double py, double* zx, double* zy, double* size) {
     if (std::abs(px) == std::abs(py)) px += image.half_pixel;
     Cx z0{px, py};

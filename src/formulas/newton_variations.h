@@ -1,6 +1,5 @@
 #pragma once
 #include <array>
-#include <string>
 
 #include "formulas/newton_variations_table.h"
 #include "render/type_registry.h"
@@ -26,10 +25,6 @@ int nvariations(double px, double py, double* zx, double* zy, double* size);
 void nvariations_setup(LiveState& state);
 // The roots the current images are coloured against.
 const NvRoots& nvariations_roots();
-
-// The F key of type 27: the next of the first 22 formulas, its roots searched at the next
-// image, which starts afresh. Returns the message to show under "Variation Index".
-std::string cycle_nvindex(LiveState& state);
 
 TypeImplementation nvariations_implementation();
 

@@ -157,27 +157,6 @@ TEST(NvRootSearch, FoundRootsAreDistinctRootsOfTheirPolynomial) {
     }
 }
 
-TEST(NvFormulas, ClampsKeepTheArgumentInRange) {
-    Cx f, d;
-    int degree;
-    Cx z{1000, -1000};
-    nvformula(13, z, f, d, degree);
-    EXPECT_EQ(z, (Cx{300, -300}));
-    z = Cx{1000, -1000};
-    nvformula(16, z, f, d, degree);
-    EXPECT_EQ(z, (Cx{1000, -300}));
-    z = Cx{};
-    nvformula(4, z, f, d, degree);
-    EXPECT_EQ(z, (Cx{1e-32, 0}));
-    EXPECT_EQ(degree, 3);
-    z = Cx{20, 20};
-    nvnocrash(21, z);
-    EXPECT_EQ(z, (Cx{15.9999, 15.9999}));
-    z = Cx{20, 20};
-    nvnocrash(0, z);
-    EXPECT_EQ(z, (Cx{20, 20}));
-}
-
 TEST(NvFormulas, DerivativesMatchTheFunctions) {
     const Cx at{0.37, -0.61};
     for (int f = 0; f < kNvFormulaCount; ++f) {
@@ -207,18 +186,6 @@ TEST_F(NewtonVariations, RootsFollowTheFormulaOfTheImage) {
     s().nvrootcount = 7;
     pixel(0.3, 0.2);
     EXPECT_EQ(s().nvrootcount, 4);
-}
-
-TEST_F(NewtonVariations, FKeyCyclesThroughTwentyTwoFormulas) {
-    s().nvindex = 20;
-    live().render.nvfirst = false;
-    live().render.j = 17;
-    EXPECT_EQ(cycle_nvindex(live()), "Newton / secant variation: 21");
-    EXPECT_TRUE(live().render.nvfirst);
-    EXPECT_EQ(live().render.j, 0);
-    EXPECT_EQ(cycle_nvindex(live()), "Newton / secant variation: 0");
-    s().nvindex = 23;
-    EXPECT_EQ(cycle_nvindex(live()), "Newton / secant variation: 2");
 }
 
 }  // namespace

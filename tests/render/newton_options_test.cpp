@@ -1,31 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
-#include <tuple>
 
 #include "render/newton_options.h"
-#include "render/parameter_rules.h"
 
 namespace zoquel {
 namespace {
-
-TEST(NewtonOptions, RefusalsNameTheirRangeAndStoreNothing) {
-    const Settings before;
-    NewtonOptionsForm form = newton_options_from(before);
-    form.basin = 1;
-    form.cellsize = 0.05;
-    for (auto [exponent, mx, my, message] :
-         {std::tuple{9.0, 1.0, 0.0, "exponent range: 2.0 - 8.0"}, {3.0, 0.01, 0.0, "mx range: 0.02 - 1.99"},
-          {3.0, 1.0, 1.0, "my range: -0.99 - 0.99"}}) {
-        Settings s = before;
-        form.exponent = exponent, form.mx = mx, form.my = my;
-        const int error = commit_newton_options(s, form);
-        ASSERT_GE(error, 0);
-        EXPECT_STREQ(paramerror(error), message);
-        EXPECT_EQ(s, before);
-    }
-}
 
 TEST(NewtonOptions, CellSizeIsClampedEvenWhenNotANumber) {
     Settings s;
