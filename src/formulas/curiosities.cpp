@@ -93,12 +93,6 @@ void newtonerror_setup(LiveState& state) {
     newton_error_image.smoothing = state.settings.outside == kSmoothing;
 }
 
-Cx power(Cx z, int k) {
-    Cx w = z;
-    for (int i = 1; i < k; ++i) w = w * z;
-    return w;
-}
-
 const char* const kLegendreText[2] = {
     "Legendre Error: Erroneous Formula (Parameter Plane)\n\n   z = 2.5 z^3 - 1.5 Re(z) + c\n\n"
     "   c = pixel value\n   z(0) = (0 + 0i)\n\n   The linear term of the third Legendre polynomial\n"
@@ -155,8 +149,8 @@ int newtonerror(double px, double py, double* zx, double* zy, double* size) {
     double before = 1.0, last = 1.0;
     int n = 0;
     while (n < newton_error_image.maxiter && last > 0.0001) {
-        const Cx z3 = power(z, 3), z5 = power(z, 5), z7 = power(z, 7);
-        const Cx z2 = power(z, 2), z4 = power(z, 4), z6 = power(z, 6);
+        // Each power one product from the one before, as repeated products give them.
+        const Cx z2 = z * z, z3 = z2 * z, z4 = z3 * z, z5 = z4 * z, z6 = z5 * z, z7 = z6 * z;
         const Cx f = z7 + (wrong_function ? 14.0 : -14.0) * z5 + 49.0 * z3 - 36.0 * z;
         Cx d = 7.0 * z6 + (wrong_function ? -70.0 : 70.0) * z4 + 147.0 * z2 - Cx{36, 0};
         if (std::abs(d.re) < 1e-32 && std::abs(d.im) < 1e-32) d = Cx{1e-32, 1e-32};
