@@ -132,7 +132,8 @@ int nvariations(double px, double py, double* zx, double* zy, double* size) {
     const int index = image.index;
     int n = 0, offset = 0, degree = 0;
     double before = 1.0, last = 1.0;
-    Cx f, d, fp, dp;
+    Cx f, d, fp, dp, f_previous;
+    const bool reuse_previous = nv_function(index).nocrash.kind == NvClamp::none;
     // Only the last pass's basin test decides the colour: the test runs once, on the point
     // that pass started from.
     Cx last_start = z0;
@@ -145,8 +146,14 @@ int nvariations(double px, double py, double* zx, double* zy, double* size) {
             z1 = z0 - image.m * (f / d);
         } else {
             nvformula(index, z0, f, d, degree);
-            nvnocrash(index, zp);
-            nvformula(index, zp, fp, dp, degree);
+            if (n > 0 && reuse_previous) {
+                // zp is the last z0, already clamped: f there is the value just computed.
+                fp = f_previous;
+            } else {
+                nvnocrash(index, zp);
+                nvformula(index, zp, fp, dp, degree);
+            }
+            f_previous = f;
             if (f == fp) fp.re += 1e-32;
             Cx denominator = f - fp;
             // Where the nudge above vanishes in rounding, the slope still may not be infinite.
