@@ -4,11 +4,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
 #include "dialogs/newton_dialogs.h"
+#include "files/parameter_file.h"
 #include "render/live_state.h"
 #include "shell/command_groups.h"
 #include "shell/commands.h"
@@ -113,6 +115,22 @@ private slots:
         QTest::keyClick(w_.get(), Qt::Key_F);
         settle();
         QCOMPARE(w_->settings().nvindex, 1);
+        QVERIFY(w_->render().nvfirst);
+    }
+
+    void loadingAParameterFileAsksForTheRootsAgain() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const std::string path = dir.filePath("variation.zq").toStdString();
+        Settings saved = w_->settings();
+        saved.ftype = 27;
+        saved.nvindex = 3;
+        QCOMPARE(writezq(saved, path), 0);
+        w_->render().nvfirst = false;
+        ui_->file_answers.push_back(path);
+        QTest::keyClick(w_.get(), Qt::Key_L);
+        settle();
+        QCOMPARE(w_->settings().nvindex, 3);
         QVERIFY(w_->render().nvfirst);
     }
 };
