@@ -52,6 +52,11 @@ void BM_DeepZoom(benchmark::State& st) { render(st, 0, 0, int(st.range(0)), deep
 void BM_NewtonClassic(benchmark::State& st) { render(st, 1, 0, 1, {}); }
 void BM_LambdaSine(benchmark::State& st) { render(st, 7, 0, 1, {}); }
 
+// Formula 15 of type 27 (powers up to z^50) is the slowest per-pixel image.
+void BM_NewtonVariation15(benchmark::State& st) {
+    render(st, 27, int(st.range(0)), 1, [](Settings& s) { s.nvindex = 15; });
+}
+
 // The default image of every per-pixel type that is built, on 1 and 2 threads, so the
 // scaling of each type can be read off one run.
 void register_default_images() {
@@ -73,6 +78,7 @@ BENCHMARK(BM_Mandelbrot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Julia)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewtonClassic)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LambdaSine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewtonVariation15)->ArgName("method")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeepZoom)->ArgName("threads")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {

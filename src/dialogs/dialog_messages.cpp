@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "platform/host.h"
+
 namespace zoquel {
 
 namespace {
@@ -18,6 +20,10 @@ public:
 DialogMessages& standard_messages() {
     static BoxMessages boxes;
     return boxes;
+}
+
+void HostMessages::refuse(QWidget*, const QString& text, const QString& caption) {
+    host_.message_box(text.toStdString(), caption.toStdString(), MessageIcon::exclamation);
 }
 
 }  // namespace zoquel

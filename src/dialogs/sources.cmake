@@ -5,4 +5,5 @@ set(ZOQUEL_DIALOG_SOURCES
   type_dialog.cpp
   parameter_dialog.cpp
   coloring_dialogs.cpp
+  newton_dialogs.cpp
 )

@@ -4,4 +4,9 @@ set(ZOQUEL_FORMULA_SOURCES
   formulas/complex_maps_1.cpp
   formulas/complex_maps_2.cpp
   formulas/quadratic_row_kernel.cpp
+  formulas/newton_variations.cpp
+  formulas/newton_variations_table.cpp
+  formulas/curiosities.cpp
+  formulas/distance_estimator.cpp
+  formulas/boundary_tracer.cpp
 )

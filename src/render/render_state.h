@@ -21,6 +21,8 @@ struct RenderState {
     int okthumbnail = 0;
     bool okorbit = false;
     bool firstloop = false;  // whole-image generators start afresh
+    bool nvfirst = true;     // type 27 searches its roots again at the next image
+    bool firsttimetext = true;  // the distance estimator has not explained itself yet
     Attractor attractor;
 };
 

@@ -7,6 +7,7 @@ set(ZOQUEL_RENDER_SOURCES
   render/parameter_rules.cpp
   render/coloring_choice.cpp
   render/option_commands.cpp
+  render/newton_options.cpp
   render/live_state.cpp
   render/side_channels.cpp
   render/coloring.cpp

@@ -2,9 +2,13 @@
 
 #include <array>
 
+#include "formulas/boundary_tracer.h"
 #include "formulas/complex_maps.h"
+#include "formulas/curiosities.h"
+#include "formulas/distance_estimator.h"
 #include "formulas/mandelbrot.h"
 #include "formulas/newton.h"
+#include "formulas/newton_variations.h"
 
 namespace zoquel {
 
@@ -16,6 +20,13 @@ std::array<TypeImplementation, kTypeCount> build() {
     t[1] = newton_implementation();
     for (int type : {2, 7, 8, 9, 10, 11, 12, 13, 14}) t[std::size_t(type)] = complex_maps_1_implementation(type);
     for (int type : {15, 16, 17, 18, 19, 20, 21, 25, 26}) t[std::size_t(type)] = complex_maps_2_implementation(type);
+    t[27] = nvariations_implementation();
+    t[28] = legendre_implementation();
+    t[29] = mondrian_implementation();
+    t[30] = newtonerror_implementation();
+    t[35] = bt_implementation();
+    t[37] = petal_implementation();
+    t[38] = dem_implementation();
     return t;
 }
 

@@ -20,6 +20,7 @@ void register_command_groups(CommandTable& table) {
     register_help_commands(table);
     register_type_option_commands(table);
     register_options_commands(table);
+    register_newton_dialogs(table);
     register_file_commands(table, {});
 }
 

@@ -14,6 +14,7 @@ void register_palette_commands(CommandTable& table);      // 140, 145, 150
 void register_help_commands(CommandTable& table);         // 128, 130, 180, 185, 190, 192, 194
 void register_type_option_commands(CommandTable& table);  // 162 .. 174
 void register_options_commands(CommandTable& table);      // 120, 125, 155, 158, 160
+void register_newton_dialogs(CommandTable& table);        // dialogs 800, 1300
 void register_file_commands(CommandTable& table, const std::string& start_directory);  // 100, 103, 106, 135
 
 }  // namespace zoquel::shell

@@ -42,6 +42,8 @@ std::optional<std::string> choose(MainWindow& w, const Paths& paths, FileDialogI
 void settings_replaced(MainWindow& w) {
     w.restart_image();
     if (is_first_loop_type(w.settings().ftype)) w.render().firstloop = true;
+    // Type 27's basins are measured against the roots of the formula the file names.
+    w.render().nvfirst = true;
 }
 
 // Writes the parameter file and reports it; false on failure.

@@ -130,6 +130,8 @@ void MainWindow::handle_key(int qt_key, Qt::KeyboardModifiers modifiers) {
             case Qt::Key_F:
                 if (!alt && t == 27) {
                     s.nvindex = (s.nvindex + 1) % 22;
+                    // The next image measures its basins against the new formula's roots.
+                    r.nvfirst = true;
                     restart_image();
                     message(format_int(text::kVariation, s.nvindex), text::kCaptionVariationIndex);
                 }

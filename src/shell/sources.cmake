@@ -12,5 +12,6 @@ set(ZOQUEL_SHELL_SOURCES
   shell/commands_help.cpp
   shell/commands_type_options.cpp
   shell/commands_options.cpp
+  shell/commands_newton_dialogs.cpp
   shell/file_commands.cpp
 )

@@ -105,3 +105,29 @@ TEST_F(RenderCli, ValidValuesAreClampedOrSwappedAsTheDialogDoes) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+TEST_F(RenderCli, NewtonVariationsTakeTheirFormulaAndBasinSettings) {
+    ASSERT_EQ(run("--type 27 --size 48x48 -o " + out("a.tga")).status, 0);
+    Outcome r = run("--type 27 --size 48x48 --set nvindex=3 --set basin=1 -o " + out("b.tga"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(slurp(out("a.tga")), slurp(out("b.tga")));
+    r = run("--type 27 --size 48x48 --set nvindex=24 -o " + out("c.tga"));
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.err.find("nvindex"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(out("c.tga")));
+}
+
+TEST_F(RenderCli, DistanceEstimatorRendersWithoutWaiting) {
+    Outcome r = run("--type 38 --method 1 --size 40x40 -o " + out("d.tga"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(fs::file_size(out("d.tga")), 18u + 40 * 40 * 3 + 26);
+}
+
+}  // namespace

@@ -2,3 +2,5 @@
 zoquel_add_dialog_test(type_dialog_test type_dialog_test.cpp)
 zoquel_add_dialog_test(parameter_dialog_test parameter_dialog_test.cpp)
 zoquel_add_dialog_test(coloring_dialogs_test coloring_dialogs_test.cpp)
+zoquel_add_dialog_test(newton_dialogs_test newton_dialogs_test.cpp)
+zoquel_add_dialog_test(newton_keys_test newton_keys_test.cpp LIBRARIES zoquel_shell)

@@ -5,4 +5,8 @@ set(ZOQUEL_FORMULA_TESTS
   formulas/complex_maps_1_test.cpp
   formulas/complex_maps_2_test.cpp
   formulas/quadratic_row_kernel_test.cpp
+  formulas/newton_variations_test.cpp
+  formulas/curiosities_test.cpp
+  formulas/distance_estimator_test.cpp
+  formulas/boundary_tracer_test.cpp
 )

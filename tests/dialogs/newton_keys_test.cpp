@@ -1,0 +1,139 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "dialogs/newton_dialogs.h"
+#include "files/parameter_file.h"
+#include "render/live_state.h"
+#include "shell/command_groups.h"
+#include "shell/commands.h"
+#include "shell/main_window.h"
+
+using namespace zoquel;
+using namespace zoquel::shell;
+
+// The Newton dialogs opened from the explorer's keys, as a user would.
+class NewtonKeysTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingUserInterface> ui_;
+    std::unique_ptr<MainWindow> w_;
+
+    // Acts on the next modal dialog as soon as it is open; the key is pressed meanwhile.
+    void when_dialog_opens(std::function<void(QDialog*)> act) {
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [timer, act] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                act(d);
+            }
+        });
+        timer->start(5);
+    }
+
+    void settle() {
+        for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();
+    }
+
+private slots:
+    void init() {
+        ui_ = std::make_unique<RecordingUserInterface>();
+        MainWindowOptions o;
+        o.ui = ui_.get();
+        o.screen_width = 1024;
+        o.screen_height = 768;
+        o.register_commands = [](CommandTable& t) { register_command_groups(t); };
+        w_ = std::make_unique<MainWindow>(o);
+        w_->show();
+        QCoreApplication::processEvents();
+    }
+    void cleanup() { w_.reset(); }
+
+    void nOpensNewtonOptionsAndARefusalKeepsItOpen() {
+        w_->settings().ftype = 1;
+        w_->settings().outside = 0;
+        const Settings before = w_->settings();
+        bool refused_while_open = false;
+        when_dialog_opens([&](QDialog* d) {
+            QCOMPARE(d->windowTitle(), QString("Select Newton options"));
+            auto* options = static_cast<NewtonOptionsDialog*>(d);
+            options->exponent()->setText("9");
+            options->ok_button()->click();
+            refused_while_open = d->isVisible() && !ui_->messages.empty();
+            options->cancel_button()->click();
+        });
+        QTest::keyClick(w_.get(), Qt::Key_N);
+        settle();
+        QVERIFY(refused_while_open);
+        QCOMPARE(ui_->messages.back().text, std::string("exponent range: 2.0 - 8.0"));
+        QCOMPARE(ui_->messages.back().caption, std::string("Parameter Error"));
+        QVERIFY(w_->settings() == before);
+
+        when_dialog_opens([](QDialog* d) {
+            auto* options = static_cast<NewtonOptionsDialog*>(d);
+            options->exponent()->setText("4");
+            options->ok_button()->click();
+        });
+        QTest::keyClick(w_.get(), Qt::Key_N);
+        settle();
+        QCOMPARE(w_->settings().pc[1].p0, 4.0);
+        QCOMPARE(w_->settings().outside, 1);  // a solid outside colour would hide the basins
+    }
+
+    void altNAndAltSOpenTheFormulaDialog() {
+        w_->settings().ftype = 27;
+        w_->settings().outside = 0;
+        w_->render().nvfirst = false;
+        for (Qt::Key key : {Qt::Key_N, Qt::Key_S}) {
+            const int next = w_->settings().nvindex + 5;
+            when_dialog_opens([next](QDialog* d) {
+                QCOMPARE(d->windowTitle(), QString("Select the Formula"));
+                auto* formula = static_cast<NvFormulaDialog*>(d);
+                formula->formula_button(next)->click();
+                formula->ok_button()->click();
+            });
+            QTest::keyClick(w_.get(), key, Qt::AltModifier);
+            settle();
+            QCOMPARE(w_->settings().nvindex, next);
+            QVERIFY(w_->render().nvfirst);
+            w_->render().nvfirst = false;
+        }
+        QCOMPARE(w_->settings().outside, 1);
+    }
+
+    void fAsksForTheNewFormulasRoots() {
+        w_->settings().ftype = 27;
+        w_->render().nvfirst = false;
+        QTest::keyClick(w_.get(), Qt::Key_F);
+        settle();
+        QCOMPARE(w_->settings().nvindex, 1);
+        QVERIFY(w_->render().nvfirst);
+    }
+
+    void loadingAParameterFileAsksForTheRootsAgain() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const std::string path = dir.filePath("variation.zq").toStdString();
+        Settings saved = w_->settings();
+        saved.ftype = 27;
+        saved.nvindex = 3;
+        QCOMPARE(writezq(saved, path), 0);
+        w_->render().nvfirst = false;
+        ui_->file_answers.push_back(path);
+        QTest::keyClick(w_.get(), Qt::Key_L);
+        settle();
+        QCOMPARE(w_->settings().nvindex, 3);
+        QVERIFY(w_->render().nvfirst);
+    }
+};
+
+QTEST_MAIN(NewtonKeysTest)
+#include "newton_keys_test.moc"
