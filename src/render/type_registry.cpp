@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "formulas/collatz.h"
+#include "formulas/lyapunov.h"
 #include "formulas/mandelbrot.h"
 
 namespace zoquel {
@@ -11,6 +13,9 @@ namespace {
 std::array<TypeImplementation, kTypeCount> build() {
     std::array<TypeImplementation, kTypeCount> t{};
     t[0] = mandelbrot_implementation();
+    t[22] = collatz_implementation();
+    t[23] = collatznewton_implementation();
+    t[24] = lyapunov_implementation();
     return t;
 }
 
