@@ -2,5 +2,8 @@ set(ZOQUEL_FORMULA_SOURCES
   formulas/collatz.cpp
   formulas/lyapunov.cpp
   formulas/mandelbrot.cpp
+  formulas/newton.cpp
+  formulas/complex_maps_1.cpp
+  formulas/complex_maps_2.cpp
   formulas/quadratic_row_kernel.cpp
 )

@@ -3,8 +3,10 @@
 #include <array>
 
 #include "formulas/collatz.h"
+#include "formulas/complex_maps.h"
 #include "formulas/lyapunov.h"
 #include "formulas/mandelbrot.h"
+#include "formulas/newton.h"
 
 namespace zoquel {
 
@@ -13,6 +15,9 @@ namespace {
 std::array<TypeImplementation, kTypeCount> build() {
     std::array<TypeImplementation, kTypeCount> t{};
     t[0] = mandelbrot_implementation();
+    t[1] = newton_implementation();
+    for (int type : {2, 7, 8, 9, 10, 11, 12, 13, 14}) t[std::size_t(type)] = complex_maps_1_implementation(type);
+    for (int type : {15, 16, 17, 18, 19, 20, 21, 25, 26}) t[std::size_t(type)] = complex_maps_2_implementation(type);
     t[22] = collatz_implementation();
     t[23] = collatznewton_implementation();
     t[24] = lyapunov_implementation();

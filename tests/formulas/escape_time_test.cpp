@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "formulas/complex_math.h"
+#include "formulas/escape_time.h"
+#include "formulas/mandelbrot.h"
+#include "render/driver.h"
+#include "render/live_state.h"
+
+namespace zoquel {
+namespace {
+
+// z^2 + c through the skeleton: must agree with type 0 pixel for pixel.
+struct Square : EscapeMember {
+    explicit Square(const EscapeImage&) {}
+    static double step(Cx& z, Cx& c) {
+        z = z * z + c;
+        return abs(z);
+    }
+};
+
+// Jumps straight into the pole 1/0.
+struct Pole : EscapeMember {
+    explicit Pole(const EscapeImage&) {}
+    static double step(Cx& z, Cx&) {
+        z = 1.0 / Cx{} + z;
+        return abs(z);
+    }
+};
+
+TEST(EscapeTimeSkeleton, AgreesWithTypeZeroInBothPlanes) {
+    HeadlessHost host;
+    reset_live_state(host);
+    Settings& s = live().settings;
+    for (int method : {0, 1}) {
+        s.method = method;
+        begin_image(live());
+        const EscapeImage im = escape_image(s);
+        for (double x = -2; x <= 1; x += 0.37) {
+            for (double y = -1.3; y <= 1.3; y += 0.29) {
+                double ax, ay, as, bx, by, bs;
+                const int a = escape_time<Square>(im, x, y, &ax, &ay, &as);
+                const int b = mandelbrot(x, y, &bx, &by, &bs);
+                ASSERT_EQ(a, b) << x << "," << y;
+                ASSERT_EQ(as, bs);
+                ASSERT_EQ(ax, bx);
+                ASSERT_EQ(ay, by);
+            }
+        }
+    }
+}
+
+TEST(EscapeTimeSkeleton, AnOrbitThroughAPoleStopsAtOnceAndReportsNaN) {
+    EscapeImage im;
+    double zx, zy, size;
+    const int n = escape_time<Pole>(im, 0.5, 0.5, &zx, &zy, &size);
+    EXPECT_EQ(n, 2);  // one step taken, then the NaN size ends the loop
+    EXPECT_TRUE(std::isnan(size));
+}
+
+TEST(ComplexMath, ElementaryFunctions) {
+    const Cx z{0.7, -1.3};
+    const Cx s = sin(z), c = cos(z), e = exp(z);
+    EXPECT_NEAR(s.re, std::sin(0.7) * std::cosh(1.3), 1e-15);
+    EXPECT_NEAR(s.im, -std::cos(0.7) * std::sinh(1.3), 1e-15);
+    // sin^2 + cos^2 = 1 holds for complex arguments too.
+    const Cx one = s * s + c * c;
+    EXPECT_NEAR(one.re, 1, 1e-12);
+    EXPECT_NEAR(one.im, 0, 1e-12);
+    EXPECT_NEAR(abs(e), std::exp(0.7), 1e-15);
+    const Cx q = Cx{3, 4} / Cx{1, 2};  // (3 + 4i)(1 - 2i) / 5
+    EXPECT_DOUBLE_EQ(q.re, 11.0 / 5);
+    EXPECT_DOUBLE_EQ(q.im, -2.0 / 5);
+}
+
+TEST(ComplexMath, RealPowerInPolarForm) {
+    EXPECT_EQ(pow(Cx{}, 2.5), (Cx{}));  // 0 to a positive power is 0, not NaN
+    const Cx p = pow(Cx{-1, 0}, 0.5);   // principal branch: i
+    EXPECT_NEAR(p.re, 0, 1e-15);
+    EXPECT_NEAR(p.im, 1, 1e-15);
+    const Cx q = pow(Cx{1, 1}, 2.0);
+    EXPECT_NEAR(q.re, 0, 1e-15);
+    EXPECT_NEAR(q.im, 2, 1e-15);
+    EXPECT_TRUE(std::isinf(pow(Cx{}, -1.0).re));
+}
+
+TEST(CountInPalette, KeepsCountsThatFitAndWrapsTheRest) {
+    EXPECT_EQ(count_in_palette(0), 0);
+    EXPECT_EQ(count_in_palette(255), 255);
+    EXPECT_EQ(count_in_palette(256), 2);
+    EXPECT_EQ(count_in_palette(1000), 1000 % 255 + 1);
+}
+
+}  // namespace
+}  // namespace zoquel
