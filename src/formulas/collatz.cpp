@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "formulas/escape_time.h"
 #include "render/live_state.h"
 #include "render/side_channels.h"
 
@@ -19,7 +20,6 @@ constexpr int kSmoothing = 2;
 constexpr double kImagLimit = 50;  // cos and sin stay finite out to here
 
 double modulus(cplx z) { return std::sqrt(z.real() * z.real() + z.imag() * z.imag()); }
-cplx square(cplx z) { return z * z; }
 
 cplx clamp_imag(cplx z) {
     if (z.imag() > kImagLimit) return {z.real(), kImagLimit};
@@ -47,20 +47,40 @@ cplx search_step(cplx z, cplx a0) {
     return z - f / d;
 }
 
-struct CollatzImage {
-    int method = 0;
-    int maxiter = 256;
-    double maxsize = 72;
-    int collatzcrit = 0;
-    cplx c{};
+// The escape-time members: the map plus c from 0 or the critical point, and Johnston's variant.
+EscapeImage collatz_image;
+EscapeImage johnston_image;
+bool collatz_from_critical = false;
+
+struct CollatzMap : EscapeMember {
+    explicit CollatzMap(const EscapeImage&) {}
+    static Cx critical(Cx) { return collatz_from_critical ? Cx{kCritical, 0} : Cx{}; }
+    // cos^2 = 1 - sin^2 folded in: z/2 + (2.5z + 1) sin^2(pi z/2) + c.
+    static double step(Cx& z, Cx& c) {
+        z = 0.5 * z + (2.5 * z + Cx{1, 0}) * sqr(sin(kPi * 0.5 * z)) + c;
+        return abs(z);
+    }
+    static int result(int n, Cx, double&) { return (2 * n) % 256; }
 };
-CollatzImage collatz_image;
+
+struct Johnston : EscapeMember {
+    static constexpr bool kDynamicOnly = true;
+    explicit Johnston(const EscapeImage&) {}
+    // Products left to right: ((3z + 1)/16 (1 - C)) (3 - sqrt 2 K).
+    static double step(Cx& z, Cx& c) {
+        const Cx one{1, 0};
+        const Cx cz = cos(kPi * z);
+        const Cx k = cos((2.0 * z - one) * kQuarterPi);
+        z = (0.25 * z) * (one + cz) + ((0.0625 * (3.0 * z + one)) * (one - cz)) * (Cx{3, 0} - kSqrt2 * k) + c;
+        return abs(z);
+    }
+    static int result(int n, Cx, double&) { return (2 * n) % 256; }
+};
 
 struct NewtonImage {
     int method = 0;
     int maxiter = 256;
     double maxsize = 72;
-    cplx c{};
     cplx a0x4{};
     double logbailout = std::log(0.001);
     int cindex = 1;
@@ -144,53 +164,16 @@ void draw_text(Surface& screen, int x, int y, const char* text, Pixel color) {
 }  // namespace
 
 int collatz(double px, double py, double* zx, double* zy, double* size) {
-    cplx c, z;
-    if (collatz_image.method == 0) {
-        c = cplx(px, py);
-        z = collatz_image.collatzcrit == 1 ? cplx(kCritical, 0) : cplx(0, 0);
-    } else {
-        c = collatz_image.c;
-        z = cplx(px, py);
-    }
-    double r = 0;
-    int n = 0;
-    // cos^2 = 1 - sin^2 folded in: z/2 + (2.5z + 1) sin^2(pi z/2) + c.
-    while (r <= collatz_image.maxsize && n < collatz_image.maxiter) {
-        z = z / 2.0 + (2.5 * z + 1.0) * square(std::sin(kPi * z / 2.0)) + c;
-        r = modulus(z);
-        ++n;
-    }
-    *zx = z.real();
-    *zy = z.imag();
-    *size = r;
-    return (2 * n) % 256;
+    return escape_time<CollatzMap>(collatz_image, px, py, zx, zy, size);
 }
 
 void collatz_setup(LiveState& state) {
-    const Settings& s = state.settings;
-    collatz_image.method = s.method;
-    collatz_image.maxiter = s.maxiter;
-    collatz_image.maxsize = s.pc[22].maxsize;
-    collatz_image.collatzcrit = s.collatzcrit;
-    collatz_image.c = cplx(s.pc[22].jcx, s.pc[22].jcy);
+    collatz_image = escape_image(state.settings);
+    collatz_from_critical = state.settings.collatzcrit == 1;
 }
 
 int collatzjohnston(double px, double py, double* zx, double* zy, double* size) {
-    const cplx c = newton_image.c;
-    cplx z(px, py);
-    double r = 0;
-    int n = 0;
-    while (r <= newton_image.maxsize && n < newton_image.maxiter) {
-        const cplx cz = std::cos(kPi * z);
-        const cplx k = std::cos((2.0 * z - 1.0) * kQuarterPi);
-        z = (z / 4.0) * (1.0 + cz) + ((3.0 * z + 1.0) / 16.0) * (1.0 - cz) * (3.0 - kSqrt2 * k) + c;
-        r = modulus(z);
-        ++n;
-    }
-    *zx = z.real();
-    *zy = z.imag();
-    *size = r;
-    return (2 * n) % 256;
+    return escape_time<Johnston>(johnston_image, px, py, zx, zy, size);
 }
 
 int collatznewton(double px, double py, double* zx, double* zy, double* size) {
@@ -261,9 +244,9 @@ void collatznewton_setup(LiveState& state) {
     im.method = s.method;
     im.maxiter = s.maxiter;
     im.maxsize = p.maxsize;
-    im.c = cplx(p.jcx, p.jcy);
     im.a0x4 = 4.0 * a0;
     im.logbailout = std::log(0.001);
+    johnston_image = escape_image(s);
     im.cindex = s.cindex == 2 ? 2 : 1;
     im.smoothing = s.outside == kSmoothing;
     im.rootcount = t.count;

@@ -1,4 +1,5 @@
 set(ZOQUEL_FORMULA_SOURCES
+  formulas/biomorph.cpp
   formulas/collatz.cpp
   formulas/lyapunov.cpp
   formulas/mandelbrot.cpp
@@ -6,4 +7,6 @@ set(ZOQUEL_FORMULA_SOURCES
   formulas/complex_maps_1.cpp
   formulas/complex_maps_2.cpp
   formulas/quadratic_row_kernel.cpp
+  formulas/sierpinski_web.cpp
+  formulas/volterra_lotka.cpp
 )

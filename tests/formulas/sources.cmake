@@ -1,7 +1,9 @@
 set(ZOQUEL_FORMULA_TESTS
+  formulas/biomorph_test.cpp
   formulas/collatz_test.cpp
   formulas/escape_time_test.cpp
   formulas/lyapunov_test.cpp
   formulas/mandelbrot_test.cpp
   formulas/quadratic_row_kernel_test.cpp
+  formulas/volterra_lotka_test.cpp
 )
