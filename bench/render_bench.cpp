@@ -48,6 +48,12 @@ void deep_zoom(Settings& s) {
 void BM_Mandelbrot(benchmark::State& st) { render(st, 0, 0, 1, {}); }
 void BM_Julia(benchmark::State& st) { render(st, 0, 1, 1, {}); }
 void BM_DeepZoom(benchmark::State& st) { render(st, 0, 0, int(st.range(0)), deep_zoom); }
+// The default Lyapunov image, 600 x 600, one of the slowest per-pixel types: Markus with the
+// sum of logarithms and with the running product, and Pickover (which has no algorithm choice).
+void BM_Lyapunov(benchmark::State& st) {
+    const int algorithm = int(st.range(1));
+    render(st, 24, int(st.range(0)), 1, [algorithm](Settings& s) { s.algorithm = algorithm; });
+}
 
 // The default image of every per-pixel type that is built, on 1 and 2 threads, so the
 // scaling of each type can be read off one run.
@@ -68,6 +74,13 @@ void register_default_images() {
 
 BENCHMARK(BM_Mandelbrot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Julia)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Lyapunov)
+    ->ArgNames({"method", "algorithm"})
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeepZoom)->ArgName("threads")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
