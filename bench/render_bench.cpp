@@ -48,6 +48,9 @@ void deep_zoom(Settings& s) {
 void BM_Mandelbrot(benchmark::State& st) { render(st, 0, 0, 1, {}); }
 void BM_Julia(benchmark::State& st) { render(st, 0, 1, 1, {}); }
 void BM_DeepZoom(benchmark::State& st) { render(st, 0, 0, int(st.range(0)), deep_zoom); }
+// A converging type with its own colour rules, and a transcendental escape-time map.
+void BM_NewtonClassic(benchmark::State& st) { render(st, 1, 0, 1, {}); }
+void BM_LambdaSine(benchmark::State& st) { render(st, 7, 0, 1, {}); }
 // The default Lyapunov image, 600 x 600, one of the slowest per-pixel types: Markus with the
 // sum of logarithms and with the running product, and Pickover (which has no algorithm choice).
 void BM_Lyapunov(benchmark::State& st) {
@@ -74,6 +77,8 @@ void register_default_images() {
 
 BENCHMARK(BM_Mandelbrot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Julia)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewtonClassic)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LambdaSine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Lyapunov)
     ->ArgNames({"method", "algorithm"})
     ->Args({0, 0})

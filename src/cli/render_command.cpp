@@ -112,28 +112,34 @@ std::string build_settings(LiveState& state, const Options& o) {
     return {};
 }
 
-// Shows rows done on a terminal; the explorer's host shows the image instead.
-class ProgressHost : public HeadlessHost {
+// Rows done, rate and time left on a terminal, a few times a second.
+class Progress {
 public:
-    explicit ProgressHost(const int& row, int rows) : row_(row), rows_(rows), tty_(::isatty(2)) {}
-    void present(const Rect&) override {
+    explicit Progress(int rows) : rows_(rows), tty_(::isatty(2)) {}
+    void update(int row) {
         if (!tty_) return;
         auto now = std::chrono::steady_clock::now();
         if (now - last_ < std::chrono::milliseconds(250)) return;
         last_ = now;
-        std::fprintf(stderr, "\rzoquel-render: row %d of %d", row_, rows_);
+        const double seconds = std::chrono::duration<double>(now - start_).count();
+        const double rows_per_second = seconds > 0 ? row / seconds : 0;
+        if (rows_per_second > 0)
+            std::fprintf(stderr, "\rzoquel-render: row %d of %d, %.1f rows/s, %.0f s left\033[K", row, rows_,
+                         rows_per_second, (rows_ - row) / rows_per_second);
+        else
+            std::fprintf(stderr, "\rzoquel-render: row %d of %d\033[K", row, rows_);
         shown_ = true;
     }
-    ~ProgressHost() override {
+    ~Progress() {
         if (shown_) std::fprintf(stderr, "\r\033[K");
     }
 
 private:
-    const int& row_;
     int rows_;
     bool tty_;
     bool shown_ = false;
-    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point last_ = start_;
 };
 
 }  // namespace
@@ -164,10 +170,15 @@ int run_render(const std::vector<std::string>& args) {
     }
 
     set_render_threads(options->threads.value_or(int(std::max(1u, std::thread::hardware_concurrency()))));
-    ProgressHost host(state.render.j, state.settings.yres);
-    state.host = &host;
-    render_image(state);
-    state.host = &quiet;
+    {
+        Progress progress(state.settings.yres);
+        state.render.j = 0;
+        state.render.okfractal = true;
+        while (state.render.okfractal) {
+            fractaldriver(state);
+            progress.update(state.render.j);
+        }
+    }
 
     bool written;
     if (png) {

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace zoquel::shell {
+
+class CommandTable;
+
+// The one place every command group is registered. A new group lives in its own
+// commands_*.cpp, declares its register function here and is called from command_groups.cpp.
+void register_command_groups(CommandTable& table);
+
+void register_render_commands(CommandTable& table);       // 110, 115, 196
+void register_palette_commands(CommandTable& table);      // 140, 145, 150
+void register_help_commands(CommandTable& table);         // 128, 130, 180, 185, 190, 192, 194
+void register_type_option_commands(CommandTable& table);  // 162 .. 174
+
+}  // namespace zoquel::shell

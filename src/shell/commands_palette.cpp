@@ -1,0 +1,29 @@
+#include "render/fractal_types.h"
+#include "render/palettes.h"
+#include "shell/command_groups.h"
+#include "shell/main_window.h"
+#include "shell/messages.h"
+
+namespace zoquel::shell {
+
+namespace {
+
+// A new palette colours the pixels computed from now on; a paused image goes on with it.
+CommandHandler set_palette(const Palette& (*palette)(), const char* message) {
+    return [palette, message](MainWindow& w) {
+        Settings& s = w.settings();
+        s.palette = palette();
+        if (is_first_loop_type(s.ftype)) w.render().firstloop = true;
+        w.message(message, text::kCaptionPalette);
+    };
+}
+
+}  // namespace
+
+void register_palette_commands(CommandTable& table) {
+    table.add(140, set_palette(default_palette, text::kDefaultPalette));
+    table.add(145, set_palette(greyscale_palette, text::kGreyscalePalette));
+    table.add(150, set_palette(kpbw4_palette, text::kBiomorphPalette));
+}
+
+}  // namespace zoquel::shell

@@ -1,0 +1,36 @@
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "shell/command_groups.h"
+#include "shell/main_window.h"
+
+namespace zoquel::shell {
+
+namespace {
+
+void exit_program(MainWindow& w) {
+    w.hide();
+    if (w.commands().hooks.closing_splash)
+        w.commands().hooks.closing_splash(w);
+    else
+        QCoreApplication::exit(0);
+}
+
+void start_screen(MainWindow& w) {
+    Surface& screen = w.screen();
+    LiveState& st = w.state();
+    screen.fill(kBlack);
+    st.image.fill(kBlack);
+    w.present(screen.bounds());
+    if (w.commands().hooks.introduction) w.commands().hooks.introduction(w);
+}
+
+}  // namespace
+
+void register_render_commands(CommandTable& table) {
+    table.add(110, exit_program);
+    table.add(115, [](MainWindow& w) { w.start_render(); });
+    table.add(196, start_screen);
+}
+
+}  // namespace zoquel::shell

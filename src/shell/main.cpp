@@ -1,0 +1,29 @@
+#include <QApplication>
+#include <algorithm>
+#include <thread>
+
+#include "render/driver.h"
+#include "shell/main_window.h"
+#include "shell/messages.h"
+#include "shell/startup.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zoquel"));
+    zoquel::set_render_threads(int(std::max(1u, std::thread::hardware_concurrency())));
+
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+
+    zoquel::shell::MainWindow window;
+    if (int code = window.startup_error()) {
+        zoquel::shell::QtUserInterface().message_box(zoquel::shell::text::kStartupError[code - 1],
+                                                     zoquel::shell::text::kCaptionError,
+                                                     zoquel::MessageIcon::exclamation, zoquel::MessageButtons::ok,
+                                                     false);
+        return 0;
+    }
+    window.show();
+    window.start(zoquel::shell::parameter_file_argument(arguments));
+    return app.exec();
+}

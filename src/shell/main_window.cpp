@@ -1,0 +1,258 @@
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <algorithm>
+
+#include "platform/random.h"
+#include "render/driver.h"
+#include "shell/command_groups.h"
+#include "shell/image_view.h"
+#include "shell/keys.h"
+#include "shell/messages.h"
+#include "shell/startup.h"
+
+namespace zoquel::shell {
+
+MainWindow::MainWindow(Options options) {
+    if (options.ui) {
+        ui_ = options.ui;
+    } else {
+        own_ui_ = std::make_unique<QtUserInterface>(this);
+        ui_ = own_ui_.get();
+    }
+    QScreen* qscreen = QGuiApplication::primaryScreen();
+    const QRect geometry = qscreen ? qscreen->geometry() : QRect(0, 0, 800, 600);
+    xscreen_ = options.screen_width.value_or(geometry.width());
+    yscreen_ = options.screen_height.value_or(geometry.height());
+    const int depth = options.screen_depth.value_or(qscreen ? qscreen->depth() : 24);
+
+    view_ = new ImageView(this);
+    setCentralWidget(view_);
+    view_->installEventFilter(this);
+    host_ = std::make_unique<QtHost>(view_, ui_);
+    view_->set_screen(&host_->screen());
+    view_->on_resize = [this](int w, int h) { host_->resize_screen(w, h, live().image); };
+
+    if (options.register_commands)
+        options.register_commands(commands_);
+    else
+        register_command_groups(commands_);
+    build_menus();
+    setWindowTitle(text::kTitle);
+
+    render_timer_.setInterval(0);
+    connect(&render_timer_, &QTimer::timeout, this, [this] { render_turn(); });
+
+    // The window's creation: the live tables at their start-up values, the image at the
+    // default size, the surfaces black.
+    seed_random(host_->time_of_day());
+    reset_live_state(*host_);
+    Settings& s = live().settings;
+    s.xres = s.yres = default_image_size(yscreen_);
+    live().image.resize(s.xres, s.yres, kBlack);
+    live().image.fill(kBlack);
+    host_->resize_screen(view_->width(), view_->height(), live().image);
+
+    move(0, 0);
+    resize(xscreen_, std::max(200, yscreen_ - 38 - menuBar()->sizeHint().height()));
+
+    if (depth < 24) startup_error_ = 3;
+}
+
+MainWindow::~MainWindow() {
+    // Workers may still be computing rows of this window's image.
+    discard_rows_in_flight();
+    live().host = &headless_host();
+}
+
+void MainWindow::start(const std::optional<std::string>& parameter_file) {
+    if (commands_.hooks.startup_splash) commands_.hooks.startup_splash(*this);
+    if (parameter_file && commands_.hooks.load_parameter_file)
+        commands_.hooks.load_parameter_file(*this, *parameter_file);
+    post_command(196);
+    if (parameter_file) post_command(115);
+}
+
+void MainWindow::build_menus() {
+    auto add = [this](QMenu* menu, const char* text, int id) {
+        QAction* a = menu->addAction(QString::fromLatin1(text));
+        a->setObjectName(QStringLiteral("command%1").arg(id));
+        connect(a, &QAction::triggered, this, [this, id] { run_command(id); });
+        actions_[id] = a;
+    };
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("File   "));
+    add(file, "Load Parameter File (L)", 100);
+    add(file, "Save Image and Parameters (S)", 103);
+    add(file, "Save Parameters Only (O)", 106);
+    add(file, "Exit (Esc)", 110);
+
+    QAction* plot = bar->addAction(QStringLiteral("Plot Fractal (F1)   "));
+    plot->setObjectName(QStringLiteral("command115"));
+    connect(plot, &QAction::triggered, this, [this] { run_command(115); });
+    actions_[115] = plot;
+
+    QMenu* options = bar->addMenu(QStringLiteral("Options   "));
+    add(options, "Fractal Type (F7)", 120);
+    add(options, "Parameters (F8)", 125);
+    QMenu* julia = options->addMenu(QStringLiteral("Julia Parameters"));
+    add(julia, "Julia Samples (F9)", 128);
+    add(julia, "Cardioid Border (F10)", 130);
+    QMenu* palette = options->addMenu(QStringLiteral("Palette"));
+    add(palette, "MAP File (M)", 135);
+    add(palette, "Default Palette (D)", 140);
+    add(palette, "Greyscale Palette (G)", 145);
+    add(palette, "Biomorph BW Palette (Alt + B)", 150);
+    QMenu* coloring = options->addMenu(QStringLiteral("Coloring"));
+    add(coloring, "Outside Coloring (F11)", 155);
+    add(coloring, "Inside Coloring (F12)", 158);
+    QMenu* help = options->addMenu(QStringLiteral("Help"));
+    add(help, "Help Topics (F2)", 180);
+    add(help, "About (F3)", 185);
+    add(help, "Fractal Formulae (F4)", 190);
+    add(help, "Julia Level Sets (F5)", 192);
+    add(help, "DLA Help (F6)", 194);
+}
+
+QAction* MainWindow::action(int id) const {
+    auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::when_free(std::function<void()> f) {
+    if (host_->pumping() || in_driver_)
+        deferred_.push_back(std::move(f));
+    else
+        f();
+}
+
+void MainWindow::flush_deferred() {
+    // In arrival order; each may post more, which go behind.
+    auto pending = std::move(deferred_);
+    deferred_.clear();
+    for (auto& f : pending) QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection);
+}
+
+void MainWindow::run_command(int id) {
+    when_free([this, id] {
+        if (rendering()) return;
+        const CommandHandler* handler = commands_.find(id);
+        if (!handler) return;
+        const Settings before = live().settings;
+        (*handler)(*this);
+        // Rows computed ahead for a paused image belong to the old settings.
+        if (!rendering() && !(before == live().settings)) discard_rows_in_flight();
+        sync_render_loop();
+    });
+}
+
+void MainWindow::post_command(int id) {
+    QMetaObject::invokeMethod(this, [this, id] { run_command(id); }, Qt::QueuedConnection);
+}
+
+std::optional<bool> MainWindow::run_dialog(int template_id) {
+    const DialogRunner* runner = commands_.find_dialog(template_id);
+    if (!runner) return std::nullopt;
+    return (*runner)(*this);
+}
+
+void MainWindow::post_key(int qt_key, Qt::KeyboardModifiers modifiers) {
+    QMetaObject::invokeMethod(this, [this, qt_key, modifiers] { handle_key(qt_key, modifiers); },
+                              Qt::QueuedConnection);
+}
+
+void MainWindow::message(const std::string& text, const char* caption) {
+    ui_->message_box(text, caption, MessageIcon::information, MessageButtons::ok, false);
+}
+
+void MainWindow::start_render() {
+    live().render.okfractal = true;
+    sync_render_loop();
+}
+
+void MainWindow::restart_image() {
+    live().render.j = 0;
+    discard_rows_in_flight();
+}
+
+void MainWindow::recreate_image() {
+    discard_rows_in_flight();
+    live().image.resize(live().settings.xres, live().settings.yres, kBlack);
+}
+
+void MainWindow::redraw_now() {
+    host_->resize_screen(view_->width(), view_->height(), live().image);
+    view_->repaint();
+}
+
+void MainWindow::sync_render_loop() {
+    if (rendering() && !in_driver_) {
+        if (!render_timer_.isActive()) render_timer_.start();
+    } else if (!rendering()) {
+        render_timer_.stop();
+    }
+}
+
+void MainWindow::render_turn() {
+    if (host_->pumping() || in_driver_) return;
+    LiveState& s = live();
+    if (!s.render.okfractal) {
+        render_timer_.stop();
+        return;
+    }
+    // A long call pumps events itself; the timer must not spin meanwhile.
+    render_timer_.stop();
+    in_driver_ = true;
+    fractaldriver(s);
+    in_driver_ = false;
+    flush_deferred();
+    sync_render_loop();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (auto command = accelerator_command(event->key(), mods)) {
+        run_command(*command);
+    } else {
+        handle_key(event->key(), mods);
+    }
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != view_) return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            auto* m = static_cast<QMouseEvent*>(event);
+            const QPoint p = m->position().toPoint();
+            if (m->button() == Qt::LeftButton)
+                left_button_down(p.x(), p.y());
+            else if (m->button() == Qt::RightButton)
+                right_button_down(p.x(), p.y());
+            return true;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* m = static_cast<QMouseEvent*>(event);
+            if (m->button() == Qt::LeftButton) left_button_up();
+            return true;
+        }
+        case QEvent::MouseMove: {
+            auto* m = static_cast<QMouseEvent*>(event);
+            const QPoint p = m->position().toPoint();
+            mouse_move(p.x(), p.y());
+            return true;
+        }
+        case QEvent::KeyPress:
+            keyPressEvent(static_cast<QKeyEvent*>(event));
+            return true;
+        default:
+            return QMainWindow::eventFilter(watched, event);
+    }
+}
+
+}  // namespace zoquel::shell

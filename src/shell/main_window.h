@@ -1,0 +1,139 @@
+#pragma once
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "render/live_state.h"
+#include "shell/commands.h"
+#include "shell/qt_host.h"
+#include "shell/user_interface.h"
+#include "shell/zoom_box.h"
+
+class QAction;
+
+namespace zoquel::shell {
+
+class ImageView;
+
+// The main window's own state: the zoom box, the thumbnail and orbit overlays, the palette
+// preview switch and the flags the dialogs leave for the commands that opened them.
+struct ShellState {
+    ZoomState zoom;
+    bool eraseorbit = false;
+    double tjcx = 0, tjcy = 0;  // the thumbnail's Julia constant
+    bool palpreview = true;     // preview a MAP file's palette and ask before taking it
+    Palette paltemp{};          // a MAP file's palette waiting to be accepted
+    bool firstjlevel = true;    // the Julia level-set help not yet shown
+    // Set by the parameter and gingerbread-men dialogs, read and cleared by their commands.
+    bool newdimensions = false, drestore = false, prestore = false, newa0 = false;
+    Surface jhdc{150, 150};  // the window pixels under the Julia thumbnail
+    Surface phdc{262, 362};  // the window pixels under the palette preview
+    Surface ohdc;            // the image under an orbit overlay
+};
+
+struct MainWindowOptions {
+    UserInterface* ui = nullptr;                                    // null: the real boxes and dialogs
+    std::optional<int> screen_width, screen_height, screen_depth;  // null: the real screen
+    std::function<void(CommandTable&)> register_commands;           // null: every command group
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    using Options = MainWindowOptions;
+    explicit MainWindow(Options options = Options());
+    ~MainWindow() override;
+
+    // 0, or the start-up error code (3: the display has fewer than 24 bits per pixel).
+    int startup_error() const { return startup_error_; }
+    // The last start-up steps once the window shows: the splash, a parameter file named on
+    // the command line, the start screen and, with a file, the plot.
+    void start(const std::optional<std::string>& parameter_file = std::nullopt);
+
+    LiveState& state() { return live(); }
+    Settings& settings() { return live().settings; }
+    RenderState& render() { return live().render; }
+    ShellState& shell() { return shell_; }
+    QtHost& host() { return *host_; }
+    UserInterface& ui() { return *ui_; }
+    CommandTable& commands() { return commands_; }
+    ImageView* view() const { return view_; }
+    Surface& screen() { return host_->screen(); }
+    int xscreen() const { return xscreen_; }
+    int yscreen() const { return yscreen_; }
+    bool rendering() const { return live().render.okfractal; }
+
+    // Runs a command now, as a menu choice or accelerator does; ignored while rendering.
+    void run_command(int id);
+    // Runs it after the current event, behind everything posted before it.
+    void post_command(int id);
+    // The dialog with this template number: its answer, or nothing when it is not built.
+    std::optional<bool> run_dialog(int template_id);
+    // A key as the window receives it (after the accelerator table).
+    void handle_key(int qt_key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void post_key(int qt_key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // An information box with no owner, as most of the explorer's messages are.
+    void message(const std::string& text, const char* caption);
+
+    // Plot Fractal: start or resume rendering.
+    void start_render();
+    // The settings changed: the next plot starts a new image.
+    void restart_image();
+    // Re-creates the image bitmap at the settings' size (a new size from the parameter dialog).
+    void recreate_image();
+    // Repaint the window now from the image bitmap, as after a file dialog closes.
+    void redraw_now();
+    // Shows the screen surface's rectangle now.
+    void present(const Rect& area) { host_->present(area); }
+
+    // One turn of the render loop: one call of the render driver while okfractal is set.
+    void render_turn();
+    // Starts the render loop's timer while okfractal is set; stops it when idle.
+    void sync_render_loop();
+    bool render_loop_active() const { return render_timer_.isActive(); }
+
+    // The menu item or top-level entry of a command.
+    QAction* action(int id) const;
+
+    // Mouse, in client coordinates (zoom_box.cpp).
+    void left_button_down(int x, int y);
+    void left_button_up();
+    void mouse_move(int x, int y);
+    void right_button_down(int x, int y);
+    bool in_image_area(int x, int y) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build_menus();
+    // Runs `f` now, or once the core stops pumping events if it is inside a long call.
+    void when_free(std::function<void()> f);
+    void flush_deferred();
+    void zoom_in();      // Z
+    void cancel_box();   // X
+    void draw_box_outline();
+
+    friend struct KeyHandling;
+
+    std::unique_ptr<QtUserInterface> own_ui_;
+    UserInterface* ui_ = nullptr;
+    ImageView* view_ = nullptr;
+    std::unique_ptr<QtHost> host_;
+    CommandTable commands_;
+    ShellState shell_;
+    std::map<int, QAction*> actions_;
+    QTimer render_timer_;
+    bool in_driver_ = false;
+    std::vector<std::function<void()>> deferred_;
+    int startup_error_ = 0;
+    int xscreen_ = 0, yscreen_ = 0;
+};
+
+}  // namespace zoquel::shell

@@ -1,0 +1,14 @@
+set(ZOQUEL_SHELL_SOURCES
+  shell/user_interface.cpp
+  shell/qt_host.cpp
+  shell/image_view.cpp
+  shell/startup.cpp
+  shell/main_window.cpp
+  shell/keys.cpp
+  shell/zoom_box.cpp
+  shell/command_groups.cpp
+  shell/commands_render.cpp
+  shell/commands_palette.cpp
+  shell/commands_help.cpp
+  shell/commands_type_options.cpp
+)

@@ -1,0 +1,157 @@
+#include "shell/zoom_box.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "render/driver.h"
+#include "shell/image_view.h"
+#include "shell/main_window.h"
+#include "shell/messages.h"
+
+namespace zoquel::shell {
+
+View zoomed_view(const View& v, double xside, double yside, int xres, int yres, const BoxRect& box) {
+    View z;
+    z.xmin = v.xmin + box.left * xside / (xres - 1);
+    z.ymin = v.ymax - box.bottom * yside / (yres - 1);
+    z.xmax = v.xmin + box.right * xside / (xres - 1);
+    z.ymax = v.ymax - box.top * yside / (yres - 1);
+    return z;
+}
+
+namespace {
+
+Rect area(const BoxRect& b, int width, int height) { return Rect{b.left, b.top, b.left + width, b.top + height}; }
+
+}  // namespace
+
+bool MainWindow::in_image_area(int x, int y) const {
+    const Settings& s = live().settings;
+    return x >= 0 && y >= 0 && x < std::min(s.xres, view_->width()) && y < std::min(s.yres, view_->height());
+}
+
+void MainWindow::left_button_down(int x, int y) {
+    when_free([this, x, y] {
+        RenderState& r = live().render;
+        ZoomState& z = shell_.zoom;
+        if (r.okzoom) {
+            if (!in_image_area(x, y)) return;
+            z.drawbox = true;
+            z.erasebox = false;
+            z.startxpos = x;
+            z.startypos = y;
+            z.oldzoombox = BoxRect{0, 0, 2, 2};
+        } else if (r.okorbit && in_image_area(x, y)) {
+            if (shell_.eraseorbit) {
+                Surface& image = live().image;
+                if (shell_.ohdc.width() == image.width() && shell_.ohdc.height() == image.height()) {
+                    screen().copy_from(shell_.ohdc, shell_.ohdc.bounds(), 0, 0);
+                    image.copy_from(shell_.ohdc, shell_.ohdc.bounds(), 0, 0);
+                    present(screen().bounds());
+                }
+                shell_.eraseorbit = false;
+            } else if (commands_.hooks.draworbits) {
+                commands_.hooks.draworbits(*this, x, y);
+                shell_.eraseorbit = true;
+            }
+        } else if (rendering() && live().settings.ftype == 34) {
+            if (commands_.hooks.dla_click) commands_.hooks.dla_click(*this);
+        }
+    });
+}
+
+void MainWindow::mouse_move(int x, int y) {
+    when_free([this, x, y] {
+        ZoomState& z = shell_.zoom;
+        if (rendering() || !in_image_area(x, y) || !z.drawbox) return;
+        z.nextxpos = x;
+        z.nextypos = y;
+        z.zoombox = BoxRect{std::min(z.startxpos, x), std::min(z.startypos, y), std::max(z.startxpos, x),
+                            std::max(z.startypos, y)};
+        if (z.zoombox.right == z.zoombox.left || z.zoombox.bottom == z.zoombox.top) return;
+        if (z.erasebox) {
+            const Rect old = area(z.oldzoombox, z.width, z.height);
+            screen().copy_from(live().image, old, old.left, old.top);
+            present(old);
+        } else {
+            z.erasebox = true;
+        }
+        z.framezoombox = BoxRect{z.zoombox.left, z.zoombox.top, z.zoombox.right + 1, z.zoombox.bottom + 1};
+        const Rect frame{z.framezoombox.left, z.framezoombox.top, z.framezoombox.right, z.framezoombox.bottom};
+        screen().frame_rect(frame, kWhite);
+        present(frame);
+        z.oldzoombox = z.framezoombox;
+        z.width = z.framezoombox.right - z.framezoombox.left + 2;
+        z.height = z.framezoombox.bottom - z.framezoombox.top + 2;
+        char title[64];
+        std::snprintf(title, sizeof title, text::kAspectRatioTitle,
+                      std::fabs(double(z.zoombox.right - z.zoombox.left) / (z.zoombox.bottom - z.zoombox.top)));
+        setWindowTitle(QString::fromLatin1(title));
+    });
+}
+
+void MainWindow::left_button_up() {
+    when_free([this] {
+        ZoomState& z = shell_.zoom;
+        // Only a press that started a box counts: a click outside the image does nothing.
+        if (!live().render.okzoom || !z.drawbox) return;
+        z.zooming = true;
+        if (z.zoombox.right - z.zoombox.left >= 2 && z.zoombox.bottom - z.zoombox.top >= 2) {
+            z.drawbox = false;
+            live().render.okzoom = false;
+        } else {
+            post_key(Qt::Key_X);
+        }
+    });
+}
+
+void MainWindow::zoom_in() {
+    ZoomState& z = shell_.zoom;
+    LiveState& st = live();
+    Settings& s = st.settings;
+    z.zooming = false;
+    s.view() = zoomed_view(s.view(), st.render.xside, st.render.yside, s.xres, s.yres, z.zoombox);
+    setWindowTitle(text::kTitle);
+    restart_image();
+    start_render();
+}
+
+void MainWindow::cancel_box() {
+    ZoomState& z = shell_.zoom;
+    live().render.okzoom = true;
+    z.zooming = false;
+    z.drawbox = false;
+    const Rect old = area(z.oldzoombox, z.width, z.height);
+    screen().copy_from(live().image, old, old.left, old.top);
+    present(old);
+    setWindowTitle(text::kTitle);
+}
+
+void MainWindow::right_button_down(int x, int y) {
+    when_free([this, x, y] {
+        LiveState& st = live();
+        Settings& s = st.settings;
+        RenderState& r = st.render;
+        if (!rendering() && s.method == 0 && type_info(s.ftype).thumbflag) {
+            if (r.okthumbnail == 1 && in_image_area(x, y)) {
+                // Without the thumbnail there is nothing to show or to put back.
+                if (!commands_.hooks.thumbnail) return;
+                shell_.jhdc.copy_from(screen(), Rect{0, 0, 150, 150}, 0, 0);
+                const View& v = s.xyminmax[std::size_t(s.ftype)][0];
+                shell_.tjcx = v.xmin + x * r.xside / (s.xres - 1);
+                shell_.tjcy = v.ymin + (s.yres - y - 1) * r.yside / (s.yres - 1);
+                commands_.hooks.thumbnail(*this);
+            } else if (r.okthumbnail == 2) {
+                screen().copy_from(shell_.jhdc, shell_.jhdc.bounds(), 0, 0);
+                st.image.copy_from(shell_.jhdc, shell_.jhdc.bounds(), 0, 0);
+                present(Rect{0, 0, 150, 150});
+                r.okthumbnail = 1;
+            }
+        } else if (rendering() && s.ftype == 34) {
+            if (commands_.hooks.dla_click) commands_.hooks.dla_click(*this);
+        }
+    });
+}
+
+}  // namespace zoquel::shell

@@ -1,0 +1,62 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+
+#include "render/coloring.h"
+#include "render/driver.h"
+#include "render/live_state.h"
+#include "render/type_registry.h"
+
+namespace zoquel {
+
+// One pixel of a type through its generator after the image set-up, as the driver calls it.
+class FormulaTest : public ::testing::Test {
+protected:
+    void SetUp() override { reset_live_state(host); }
+    void use(int ftype, int method) {
+        s().ftype = ftype;
+        s().method = method;
+    }
+    int pixel(double px, double py) {
+        begin_image(live());
+        return implementation(s().ftype).generator(px, py, &zx, &zy, &size);
+    }
+    bool escaped() const { return size > live().settings.params().maxsize; }
+    Settings& s() { return live().settings; }
+
+    // Points where maps meet their poles or overflow: the results must stay palette indices
+    // and every colouring method must cope with what comes back.
+    void expect_defined_everywhere(std::initializer_list<int> types) {
+        const double big = 1e300, tiny = 1e-300;
+        const double points[][2] = {{0, 0},     {1, 0},    {2, 0},       {-1, 0},  {0, 1},
+                                    {big, 0},   {0, big},  {-big, -big}, {tiny, 0}, {0, -tiny},
+                                    {700, 700}, {-50, 3}, {1e-6, 1e-6}, {3.7, -0.2}};
+        for (int t : types) {
+            for (int method : {0, 1}) {
+                use(t, method);
+                for (auto& p : points) {
+                    const int n = pixel(p[0], p[1]);
+                    ASSERT_GE(n, 0) << "type " << t << " at " << p[0] << "," << p[1];
+                    ASSERT_LE(n, 255) << "type " << t << " at " << p[0] << "," << p[1];
+                    for (int outside = 0; outside < 5; ++outside) {
+                        for (int inside = 0; inside < 5; ++inside) {
+                            s().outside = outside;
+                            s().inside = inside;
+                            coloring(s(), live().render, n, size, zx, zy);
+                        }
+                    }
+                    s().outside = 1;
+                    s().inside = 0;
+                }
+            }
+        }
+    }
+
+    HeadlessHost host;
+    double zx = 0, zy = 0, size = 0;
+};
+
+}  // namespace zoquel

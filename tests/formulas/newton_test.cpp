@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+
+#include "formulas/newton.h"
+#include "render/coloring.h"
+#include "render/driver.h"
+#include "render/live_state.h"
+#include "render/side_channels.h"
+
+namespace zoquel {
+namespace {
+
+class Newton : public ::testing::Test {
+protected:
+    void SetUp() override {
+        reset_live_state(host);
+        s().ftype = 1;
+        s().method = 0;
+    }
+    int pixel(double px, double py) {
+        begin_image(live());
+        return newton(px, py, &zx, &zy, &size);
+    }
+    Settings& s() { return live().settings; }
+    HeadlessHost host;
+    double zx = 0, zy = 0, size = 0;
+};
+
+TEST_F(Newton, FromTwoWithLevelSetsAndWithBinaryDecomposition) {
+    // 2, 1.41667, 1.11053, 1.01064, 1.00011: within 0.001 of root 0 after four steps.
+    EXPECT_EQ(pixel(2, 0), 5);
+    EXPECT_EQ(pixel::root, 0);
+    EXPECT_NEAR(zx, 1.00011, 1e-5);
+    EXPECT_EQ(size, 0.001 + 1.0);  // always outside
+    // |z^3 - 1|^2 < cellsize already at 1.01064: the loop stops before the fourth step.
+    s().outside = 3;
+    EXPECT_EQ(pixel(2, 0), 4);
+    EXPECT_EQ(pixel::root, 0);
+    EXPECT_NEAR(zx, 1.01064, 1e-5);
+}
+
+TEST_F(Newton, BasinColouringOffsetsTheCountByRoot) {
+    s().basin = 1;
+    EXPECT_EQ(pixel(0, 1.5), 90);  // root 1 after four steps: (4 + 85) mod 255 + 1
+    EXPECT_EQ(pixel::root, 1);
+    // Degree 4: bands of 64 entries. A pixel on root k converges in one step.
+    s().pc[1].p0 = 4;
+    EXPECT_EQ(pixel(1, 0), 2);
+    EXPECT_EQ(pixel(0, 1), 66);
+    EXPECT_EQ(pixel(-1, 0), 130);
+    EXPECT_EQ(pixel(0, -1), 194);
+    EXPECT_EQ(pixel::root, 3);
+}
+
+TEST_F(Newton, APixelOnARootStopsAtOnceOutsideTheLevelSetMethods) {
+    for (int outside : {0, 3, 4}) {
+        s().outside = outside;
+        EXPECT_EQ(pixel(1, 0), 1) << outside;
+        EXPECT_EQ(zx, 1);
+        EXPECT_EQ(zy, 0);
+        EXPECT_EQ(pixel::root, 0);
+    }
+}
+
+TEST_F(Newton, RelaxedStepIsZMinusMTimesFOverFPrime) {
+    s().maxiter = 1;
+    using C = std::complex<double>;
+    for (C m : {C(1, 0), C(0.5, 0.3), C(1.7, -0.9)}) {
+        s().pc[1].p1 = m.real();
+        s().pc[1].p2 = m.imag();
+        const C z(0.8, -1.3);
+        pixel(z.real(), z.imag());
+        const C expected = z - m * (z * z * z - 1.0) / (3.0 * z * z);
+        EXPECT_NEAR(zx, expected.real(), 1e-12);
+        EXPECT_NEAR(zy, expected.imag(), 1e-12);
+    }
+}
+
+TEST_F(Newton, DiagonalPixelsAreNudgedHalfAPixelRight) {
+    s().maxiter = 1;
+    s().xres = 101;  // the default view is 4.5 wide: half a pixel is 0.0225
+    pixel(0.5, 0.5);
+    const double nudged_x = zx, nudged_y = zy;
+    pixel(0.5225, 0.5);
+    EXPECT_NEAR(zx, nudged_x, 1e-12);
+    EXPECT_NEAR(zy, nudged_y, 1e-12);
+    // The origin, the map's pole, is one of them: it gets a finite orbit.
+    pixel(0, 0);
+    EXPECT_TRUE(std::isfinite(zx) && std::isfinite(zy));
+}
+
+TEST_F(Newton, SmoothingFractionStaysWithinZeroAndOne) {
+    s().outside = 2;
+    for (double x = -2.2; x <= 2.2; x += 0.13) {
+        for (double y = -2.2; y <= 2.2; y += 0.17) {
+            const int n = pixel(x, y);
+            ASSERT_GE(n, 1);
+            ASSERT_LE(n, 255);
+            ASSERT_GE(pixel::nfx, 0) << x << "," << y;
+            ASSERT_LE(pixel::nfx, 1) << x << "," << y;
+        }
+    }
+    // 1.01064 -> 1.00011 crosses the radius 0.001 part of the way along the last step.
+    pixel(2, 0);
+    EXPECT_GT(pixel::nfx, 0);
+    EXPECT_LT(pixel::nfx, 1);
+}
+
+TEST_F(Newton, EveryPixelOfTheDefaultViewIsOutsideInRange) {
+    s().xres = s().yres = 40;
+    for (int outside : {1, 3}) {
+        s().outside = outside;
+        begin_image(live());
+        const View& v = s().view();
+        for (int j = 0; j < 40; ++j) {
+            for (int i = 0; i < 40; ++i) {
+                const int n = newton(v.xmin + i * 4.5 / 39, v.ymin + j * 4.5 / 39, &zx, &zy, &size);
+                ASSERT_GE(n, 1);
+                ASSERT_LE(n, 255);
+                ASSERT_GT(size, s().params().maxsize);
+                ASSERT_GE(pixel::root, 0);
+                ASSERT_LE(pixel::root, 3);
+            }
+        }
+    }
+}
+
+TEST_F(Newton, DegreesTheDialogWouldRefuseStayInTheRootTable) {
+    for (double degree : {0.0, -3.0, 100.0, std::nan("")}) {
+        s().pc[1].p0 = degree;
+        for (int outside : {1, 2, 3}) {
+            s().outside = outside;
+            const int n = pixel(0.3, -0.7);
+            EXPECT_GE(n, 1);
+            EXPECT_LE(n, 255);
+            EXPECT_GE(pixel::root, 0);
+            EXPECT_LE(pixel::root, 16);
+        }
+    }
+}
+
+TEST_F(Newton, BinaryDecompositionSplitsEachBasinByTheRayThroughItsRoot) {
+    begin_image(live());
+    const Palette& p = s().palette;
+    s().outside = 3;
+    pixel::root = 0;
+    EXPECT_EQ(newtonbd(s(), 10, 1, 0.1), p[10]);
+    EXPECT_EQ(newtonbd(s(), 10, 1, -0.1), p[138]);
+    EXPECT_EQ(newtonbd(s(), 128, 1, -0.1), p[0]);  // mod 256 without + 1 reaches entry 0
+    pixel::root = 1;                                 // at 120 degrees
+    EXPECT_EQ(newtonbd(s(), 10, -0.5, 0.8), p[10]);   // 122 degrees: past the ray
+    EXPECT_EQ(newtonbd(s(), 10, -0.5, 0.9), p[139]);  // 119 degrees: (10 + 128) mod 255 + 1
+    EXPECT_EQ(newtonbd(s(), 10, 0, 0), p[10]);
+    s().outside = 4;
+    EXPECT_EQ(newtonbd(s(), 10, -0.5, -0.8), (Rgb{255, 255, 255}));
+    pixel::root = 0;
+    EXPECT_EQ(newtonbd(s(), 10, 1, -0.1), (Rgb{0, 0, 0}));
+    EXPECT_EQ(newtonbd(s(), 10, 1, 0), (Rgb{255, 255, 255}));
+    // Through the colouring step, as the driver calls it.
+    EXPECT_EQ(coloring(s(), live().render, 10, 1.001, 1, -0.1), (Rgb{0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace zoquel

@@ -1,0 +1,3 @@
+set(ZOQUEL_SHELL_TESTS
+  main_window_test.cpp
+)
