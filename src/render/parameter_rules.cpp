@@ -88,7 +88,15 @@ ParameterForm parameter_form_from(const Settings& s) {
     return f;
 }
 
-ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& form) {
+ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
+    // A value that is not a number reads as 0, as unreadable text does; a NaN would slip
+    // through every clamp below.
+    ParameterForm form = typed;
+    for (int i = 0; i < 4; ++i)
+        if (std::isnan(form.view[i])) form.view[i] = 0;
+    for (int c = 0; c < 6; ++c)
+        if (std::isnan(form.param[c])) form.param[c] = 0;
+
     ParameterOutcome out;
     const int t = s.ftype, m = s.method;
     auto fail = [&](int index) {

@@ -5,6 +5,8 @@ set(ZOQUEL_RENDER_SOURCES
   render/defaults.cpp
   render/type_selection.cpp
   render/parameter_rules.cpp
+  render/coloring_choice.cpp
+  render/option_commands.cpp
   render/live_state.cpp
   render/side_channels.cpp
   render/coloring.cpp

@@ -4,4 +4,5 @@ set(ZOQUEL_RENDER_TESTS
   render/coloring_test.cpp
   render/driver_test.cpp
   render/row_pipeline_test.cpp
+  render/option_commands_test.cpp
 )

@@ -1,0 +1,21 @@
+#pragma once
+class QButtonGroup;
+class QDialog;
+class QHBoxLayout;
+class QPushButton;
+
+namespace zoquel {
+
+// The "OK" / "Cancel" pair every dialog ends with: OK (id1) is the default button, so Enter
+// presses it; Escape rejects, which is Cancel (id2).
+struct OkCancel {
+    QHBoxLayout* row;
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+OkCancel make_ok_cancel(QDialog* dialog);
+
+// Tab into a radio group lands on its checked button, as it does on other desktops.
+void tab_to_checked(QButtonGroup* group);
+
+}  // namespace zoquel

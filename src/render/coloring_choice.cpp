@@ -1,0 +1,46 @@
+#include "render/coloring_choice.h"
+
+namespace zoquel {
+
+namespace {
+int* colour_slot(Settings& s, int i) {
+    int* slots[6] = {&s.rin, &s.gin, &s.bin, &s.rout, &s.gout, &s.bout};
+    return slots[i];
+}
+}  // namespace
+
+bool binary_decomposition_offered(int ftype) { return ftype == 0 || ftype == 1; }
+
+bool inside_method_offered(int ftype, int method, int inside) {
+    switch (inside) {
+        case 3: return ftype == 0 || ftype == 37 || ftype == 38;
+        // Julia level sets need a dynamic-plane image.
+        case 4: return (ftype == 0 || ftype == 38) && method == 1;
+        default: return inside >= 0 && inside <= 2;
+    }
+}
+
+bool inside_colours_editable(int ftype, int method) { return !((ftype == 31 && method == 1) || ftype == 33); }
+
+ColourForm colour_form_from(const Settings& s) { return {s.rin, s.gin, s.bin, s.rout, s.gout, s.bout}; }
+
+ColourOutcome commit_colour_form(Settings& s, const ColourForm& form) {
+    ColourOutcome out;
+    Settings edited = s;
+    for (int i = 0; i < 6; ++i) {
+        long v = form[std::size_t(i)];
+        if (v < 0 || v > 255) {
+            out.error = 7;
+            out.refused = i;
+            out.firstloop = false;
+            return out;
+        }
+        int* slot = colour_slot(edited, i);
+        if (v != *slot && is_first_loop_type(s.ftype)) out.firstloop = true;
+        *slot = int(v);
+    }
+    s = edited;
+    return out;
+}
+
+}  // namespace zoquel
