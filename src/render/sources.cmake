@@ -7,6 +7,8 @@ set(ZOQUEL_RENDER_SOURCES
   render/parameter_rules.cpp
   render/coloring_choice.cpp
   render/option_commands.cpp
+  render/lyapunov_form.cpp
+  render/volterra_lotka_form.cpp
   render/live_state.cpp
   render/side_channels.cpp
   render/coloring.cpp

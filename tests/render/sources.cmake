@@ -5,4 +5,5 @@ set(ZOQUEL_RENDER_TESTS
   render/driver_test.cpp
   render/row_pipeline_test.cpp
   render/option_commands_test.cpp
+  render/vl_lyapunov_forms_test.cpp
 )
