@@ -5,4 +5,7 @@ set(ZOQUEL_DIALOG_SOURCES
   type_dialog.cpp
   parameter_dialog.cpp
   coloring_dialogs.cpp
+  volterra_lotka_dialog.cpp
+  biomorph_dialog.cpp
+  lyapunov_dialog.cpp
 )

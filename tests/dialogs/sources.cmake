@@ -2,3 +2,4 @@
 zoquel_add_dialog_test(type_dialog_test type_dialog_test.cpp)
 zoquel_add_dialog_test(parameter_dialog_test parameter_dialog_test.cpp)
 zoquel_add_dialog_test(coloring_dialogs_test coloring_dialogs_test.cpp)
+zoquel_add_dialog_test(type_option_dialogs_test type_option_dialogs_test.cpp)
