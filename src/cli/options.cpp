@@ -9,6 +9,7 @@ namespace zoquel::cli {
 
 const char* const kUsage =
     "usage: zoquel-render [FILE.zq] [options] -o OUT.tga|OUT.png\n"
+    "  FILE.zq               a parameter file to start from; the options override it\n"
     "  --type N              fractal type 0..39, chosen as the type dialog does\n"
     "  --method M            calculation method 0 or 1\n"
     "  --maxiter N           iteration limit 1..16384\n"
@@ -18,7 +19,7 @@ const char* const kUsage =
     "  --set NAME=VALUE      another setting by its parameter-file name\n"
     "  --outside N           outside colouring 0..4\n"
     "  --inside N            inside colouring 0..4\n"
-    "  --palette NAME|FILE.map  default, greyscale, biomorph or rainbow8\n"
+    "  --palette NAME|FILE.map  default, greyscale, biomorph, rainbow8 or a Fractint map\n"
     "  --threads N           rows rendered in parallel\n"
     "  --save-zq FILE        also write the parameter file of the image\n"
     "  -o FILE               the image to write (.tga or .png)\n";

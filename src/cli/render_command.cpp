@@ -4,12 +4,16 @@
 
 #include <chrono>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 
 #include "cli/named_settings.h"
 #include "cli/options.h"
 #include "cli/png_writer.h"
+#include "files/map_file.h"
+#include "files/parameter_file.h"
 #include "files/targa.h"
 #include "render/driver.h"
 #include "render/live_state.h"
@@ -48,19 +52,37 @@ std::string one_line(std::string text) {
 }
 
 std::string apply_palette(Settings& s, const std::string& name) {
+    if (ends_with(name, ".map") || name.find('/') != std::string::npos) {
+        Palette paltemp;
+        if (OpenMapFile(name, paltemp) != kMapOk) return "Error opening MAP file ('" + name + "')";
+        s.palette = paltemp;
+        return {};
+    }
     if (name == "default") s.palette = default_palette();
     else if (name == "greyscale") s.palette = greyscale_palette();
     else if (name == "biomorph") s.palette = kpbw4_palette();
     else if (name == "rainbow8") s.palette = rainbow8_palette();
-    else return "unknown palette '" + name + "' (default, greyscale, biomorph or rainbow8)";
+    else return "unknown palette '" + name + "' (default, greyscale, biomorph, rainbow8 or a FILE.map)";
     return {};
+}
+
+std::string zq_refusal(const std::string& path, const std::string& why) {
+    std::string detail;
+    if (why == "open") detail = std::strerror(errno);
+    else if (why == "read") detail = "read error";
+    else if (why == "size") detail = "not a record of " + std::to_string(kZqRecordSize) + " bytes";
+    else detail = why + " out of range";
+    return "Error opening ZQ file ('" + path + "': " + detail + ")";
 }
 
 // Applies every option to the live settings, as the dialogs would. Empty on success.
 std::string build_settings(LiveState& state, const Options& o) {
     Settings& s = state.settings;
-    if (!o.parameter_file.empty()) return "reading parameter files is not available yet ('" + o.parameter_file + "')";
-    if (!o.save_zq.empty()) return "writing parameter files is not available yet ('" + o.save_zq + "')";
+    // The file first, as the explorer loads it; every option then overrides it.
+    if (!o.parameter_file.empty()) {
+        std::string why;
+        if (loadzq(o.parameter_file, s, &why) != kZqOk) return zq_refusal(o.parameter_file, why);
+    }
 
     if (o.type || o.method) {
         int t = o.type.value_or(s.ftype);
@@ -188,6 +210,12 @@ int run_render(const std::vector<std::string>& args) {
         int result = writetga(state.image, options->output);
         written = result == kTargaOk;
         if (!written) std::fprintf(stderr, "zoquel-render: %s ('%s')\n", saveerror(result), options->output.c_str());
+    }
+    // The parameters of what was rendered, after the image as the explorer saves them.
+    if (written && !options->save_zq.empty()) {
+        int result = writezq(state.settings, options->save_zq);
+        written = result == kZqOk;
+        if (!written) std::fprintf(stderr, "zoquel-render: %s ('%s')\n", saveerror(result), options->save_zq.c_str());
     }
     return written ? kExitOk : kExitFailed;
 }

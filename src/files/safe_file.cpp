@@ -20,7 +20,12 @@ bool SafeFileWriter::open(const std::string& target) {
     // Refuse to replace a directory, and fail early where the target's folder is missing.
     std::error_code ec;
     if (std::filesystem::is_directory(target, ec)) return false;
-    temp_ = target + ".part-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    // A hidden name in the same folder, short enough even when the target's name is at the
+    // file system's limit.
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    temp_ = folder + "." + name.substr(0, 64) + ".part-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
     file_ = std::fopen(temp_.c_str(), "wbx");
     if (!file_) temp_.clear();
     return file_ != nullptr;
@@ -57,7 +62,7 @@ void SafeFileWriter::discard() {
 }
 
 std::string bare_file_name(const std::string& path) {
-    std::size_t slash = path.find_last_of("/\\");
+    std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 

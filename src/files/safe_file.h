@@ -26,7 +26,8 @@ private:
     std::FILE* file_ = nullptr;
 };
 
-// The part of a path after its last '/' (or backslash), as messages show it.
+// The part of a path after its last '/', as messages show it (a backslash is part of a
+// name on this file system).
 std::string bare_file_name(const std::string& path);
 
 }  // namespace zoquel

@@ -1,4 +1,9 @@
 set(ZOQUEL_FILES_SOURCES
+  files/file_dialogs.cpp
+  files/file_messages.cpp
+  files/map_file.cpp
+  files/parameter_checks.cpp
+  files/parameter_file.cpp
   files/safe_file.cpp
   files/targa.cpp
 )

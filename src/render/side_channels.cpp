@@ -2,8 +2,8 @@
 
 namespace zoquel::pixel {
 
-thread_local int root = 0;
-thread_local double nfx = 0;
-thread_local double infsize = 0;
+constinit thread_local int root = 0;
+constinit thread_local double nfx = 0;
+constinit thread_local double infsize = 0;
 
 }  // namespace zoquel::pixel

@@ -19,6 +19,7 @@ void register_command_groups(CommandTable& table) {
     register_palette_commands(table);
     register_help_commands(table);
     register_type_option_commands(table);
+    register_file_commands(table, {});
     register_type_option_dialogs(table);
 }
 

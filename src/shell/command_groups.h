@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace zoquel::shell {
 
@@ -12,6 +13,7 @@ void register_render_commands(CommandTable& table);       // 110, 115, 196
 void register_palette_commands(CommandTable& table);      // 140, 145, 150
 void register_help_commands(CommandTable& table);         // 128, 130, 180, 185, 190, 192, 194
 void register_type_option_commands(CommandTable& table);  // 162 .. 174
+void register_file_commands(CommandTable& table, const std::string& start_directory);  // 100, 103, 106, 135
 void register_type_option_dialogs(CommandTable& table);   // 900, 1000, 1400; type 23's root search
 
 }  // namespace zoquel::shell

@@ -1,4 +1,5 @@
 #include "render/fractal_types.h"
+#include "render/palette_preview.h"
 #include "render/palettes.h"
 #include "shell/command_groups.h"
 #include "shell/main_window.h"
@@ -19,6 +20,19 @@ CommandHandler set_palette(const Palette& (*palette)(), const char* message) {
 }
 
 }  // namespace
+
+bool MainWindow::ask_palette(const Palette& candidate) {
+    const Rect corner{0, 0, kPalettePreviewWidth, kPalettePreviewHeight};
+    shell_.phdc.copy_from(screen(), corner, 0, 0);
+    showpalette(candidate, *host_);
+    const MessageAnswer answer = ui_->message_box(text::kAcceptPalette, text::kCaptionPreview,
+                                                  MessageIcon::information, MessageButtons::yes_no, false);
+    // The preview was drawn on the window only: the image never held it, and copying the
+    // window into the image would burn a waiting zoom box outline into it.
+    screen().copy_from(shell_.phdc, shell_.phdc.bounds(), 0, 0);
+    present(corner);
+    return answer == MessageAnswer::yes;
+}
 
 void register_palette_commands(CommandTable& table) {
     table.add(140, set_palette(default_palette, text::kDefaultPalette));

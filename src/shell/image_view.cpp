@@ -19,6 +19,12 @@ void ImageView::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), Qt::black);
         return;
     }
+    if (image_) {
+        const QRegion from_image = event->region().subtracted(presented_);
+        for (const QRect& r : from_image)
+            screen_->copy_from(*image_, Rect{r.left(), r.top(), r.right() + 1, r.bottom() + 1}, r.left(), r.top());
+    }
+    presented_ = presented_.subtracted(event->region());
     // The surface's 0xFFRRGGBB words are exactly QImage's RGB32: no copy.
     const QImage image(reinterpret_cast<const uchar*>(screen_->pixels().data()), screen_->width(),
                        screen_->height(), screen_->width() * 4, QImage::Format_RGB32);

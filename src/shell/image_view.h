@@ -6,12 +6,19 @@
 
 namespace zoquel::shell {
 
-// The main window's client area: shows the screen surface as it is, no scaling.
+// The main window's client area: shows the screen surface as it is, no scaling. Painting
+// copies from the image bitmap, as uncovering a window does, except where the program itself
+// has just drawn on the screen (a row, the zoom box outline, a preview) and presented it.
 class ImageView : public QWidget {
     Q_OBJECT
 public:
     explicit ImageView(QWidget* parent = nullptr);
-    void set_screen(const Surface* screen) { screen_ = screen; }
+    void set_surfaces(Surface* screen, const Surface* image) {
+        screen_ = screen;
+        image_ = image;
+    }
+    // The screen's rectangle now holds what should be seen there: paint it as it is.
+    void mark_presented(const QRect& r) { presented_ += r; }
     // Called with the new size after every resize.
     std::function<void(int width, int height)> on_resize;
 
@@ -20,7 +27,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    const Surface* screen_ = nullptr;
+    Surface* screen_ = nullptr;
+    const Surface* image_ = nullptr;
+    QRegion presented_;
 };
 
 }  // namespace zoquel::shell

@@ -152,7 +152,7 @@ void MainWindow::handle_key(int qt_key, Qt::KeyboardModifiers modifiers) {
             default:
                 break;
         }
-        if (!rendering() && !(before == s)) discard_rows_in_flight();
+        settings_changed(before);
         sync_render_loop();
     });
 }

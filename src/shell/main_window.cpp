@@ -34,7 +34,8 @@ MainWindow::MainWindow(Options options) {
     setCentralWidget(view_);
     view_->installEventFilter(this);
     host_ = std::make_unique<QtHost>(view_, ui_);
-    view_->set_screen(&host_->screen());
+    view_->set_surfaces(&host_->screen(), &live().image);
+    host_->on_pump_end = [this] { flush_deferred(); };
     view_->on_resize = [this](int w, int h) { host_->resize_screen(w, h, live().image); };
 
     if (options.register_commands)
@@ -66,7 +67,7 @@ MainWindow::MainWindow(Options options) {
 MainWindow::~MainWindow() {
     // Workers may still be computing rows of this window's image.
     discard_rows_in_flight();
-    live().host = &headless_host();
+    if (live().host == host_.get()) live().host = &headless_host();
 }
 
 void MainWindow::start(const std::optional<std::string>& parameter_file) {
@@ -131,6 +132,7 @@ void MainWindow::when_free(std::function<void()> f) {
 }
 
 void MainWindow::flush_deferred() {
+    if (deferred_.empty()) return;
     // In arrival order; each may post more, which go behind.
     auto pending = std::move(deferred_);
     deferred_.clear();
@@ -144,10 +146,24 @@ void MainWindow::run_command(int id) {
         if (!handler) return;
         const Settings before = live().settings;
         (*handler)(*this);
-        // Rows computed ahead for a paused image belong to the old settings.
-        if (!rendering() && !(before == live().settings)) discard_rows_in_flight();
+        settings_changed(before);
         sync_render_loop();
     });
+}
+
+void MainWindow::settings_changed(const Settings& before) {
+    const Settings& now = live().settings;
+    if (rendering() || before == now) return;
+    // Rows computed ahead for a paused image belong to the old settings.
+    discard_rows_in_flight();
+    // The picture on the screen no longer maps to the plane the settings give: a box or a
+    // thumbnail over it would land somewhere else.
+    if (now.ftype != before.ftype || now.method != before.method || !(now.view() == before.view()) ||
+        now.xres != before.xres || now.yres != before.yres) {
+        if (shell_.zoom.zooming || shell_.zoom.drawbox) cancel_box();
+        live().render.okzoom = false;
+        live().render.okthumbnail = 0;
+    }
 }
 
 void MainWindow::post_command(int id) {

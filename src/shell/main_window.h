@@ -80,6 +80,10 @@ public:
     // An information box with no owner, as most of the explorer's messages are.
     void message(const std::string& text, const char* caption);
 
+    // Shows the preview of a candidate palette in the window's top-left corner, asks
+    // "Accept palette?" and puts the window's pixels back; true on Yes (commands_palette.cpp).
+    bool ask_palette(const Palette& candidate);
+
     // Plot Fractal: start or resume rendering.
     void start_render();
     // The settings changed: the next plot starts a new image.
@@ -116,6 +120,7 @@ private:
     // Runs `f` now, or once the core stops pumping events if it is inside a long call.
     void when_free(std::function<void()> f);
     void flush_deferred();
+    void settings_changed(const Settings& before);
     void zoom_in();      // Z
     void cancel_box();   // X
     void draw_box_outline();

@@ -26,6 +26,7 @@ inline constexpr const char* kDefaultPalette = "Default palette restored";
 inline constexpr const char* kGreyscalePalette = "Greyscale palette loaded";
 inline constexpr const char* kBiomorphPalette = "Biomorph B/W palette loaded";
 
+inline constexpr const char* kAcceptPalette = "Accept palette?\n\n( Toggle this option with ALT + M )";
 inline constexpr const char* kPreviewEnabled = "Palette preview enabled.";
 inline constexpr const char* kPreviewDisabled = "Palette preview disabled.";
 inline constexpr const char* kPaletteInterval = "Palette interval set to %d.";

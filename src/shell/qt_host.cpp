@@ -1,5 +1,7 @@
 #include "shell/qt_host.h"
 
+#include "shell/image_view.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
@@ -27,7 +29,7 @@ int input_key_code(int qt_key) {
     }
 }
 
-QtHost::QtHost(QWidget* view, UserInterface* ui) : view_(view), ui_(ui) { since_flush_.start(); }
+QtHost::QtHost(ImageView* view, UserInterface* ui) : view_(view), ui_(ui) { since_flush_.start(); }
 
 QtHost::~QtHost() {
     if (busy_) QApplication::restoreOverrideCursor();
@@ -37,6 +39,7 @@ void QtHost::present(const Rect& area) {
     Rect r = area.intersected(screen_.bounds());
     if (r.empty()) return;
     QRect q(r.left, r.top, r.width(), r.height());
+    view_->mark_presented(q);
     // Inside a long core call the event loop does not run: paint now, at the display's rate.
     if (since_flush_.elapsed() >= kFlushIntervalMs) {
         view_->repaint(q);
@@ -100,7 +103,7 @@ void QtHost::pump(int wait_ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     qApp->removeEventFilter(this);
-    --pumping_;
+    if (--pumping_ == 0 && on_pump_end) on_pump_end();
 }
 
 std::optional<InputEvent> QtHost::take() {

@@ -3,13 +3,14 @@
 #include <QObject>
 #include <QRegion>
 #include <deque>
+#include <functional>
 
 #include "platform/host.h"
 #include "shell/user_interface.h"
 
-class QWidget;
-
 namespace zoquel::shell {
+
+class ImageView;
 
 // The core's front end on the real window. The screen surface is what the image view shows;
 // while the core waits or polls for input, events are pumped and the user's keys and clicks
@@ -17,7 +18,7 @@ namespace zoquel::shell {
 class QtHost : public QObject, public Host {
     Q_OBJECT
 public:
-    QtHost(QWidget* view, UserInterface* ui);
+    QtHost(ImageView* view, UserInterface* ui);
     ~QtHost() override;
 
     Surface& screen() override { return screen_; }
@@ -39,6 +40,8 @@ public:
     void restore_cursor();
     // True while the core is inside poll_input, wait_input or sleep_ms pumping events.
     bool pumping() const { return pumping_ > 0; }
+    // Called each time the core stops pumping events.
+    std::function<void()> on_pump_end;
     // Input taken from the window while pumping, in arrival order; the core drains it.
     void queue_input(const InputEvent& e) { input_.push_back(e); }
 
@@ -50,7 +53,7 @@ private:
     void pump(int wait_ms);
     std::optional<InputEvent> take();
 
-    QWidget* view_;
+    ImageView* view_;
     UserInterface* ui_;
     Surface screen_;
     std::deque<InputEvent> input_;

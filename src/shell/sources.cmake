@@ -11,5 +11,6 @@ set(ZOQUEL_SHELL_SOURCES
   shell/commands_palette.cpp
   shell/commands_help.cpp
   shell/commands_type_options.cpp
+  shell/file_commands.cpp
   shell/dialogs_type_options.cpp
 )

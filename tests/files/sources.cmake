@@ -1,3 +1,5 @@
 set(ZOQUEL_FILES_TESTS
+  files/map_file_test.cpp
+  files/parameter_file_test.cpp
   files/targa_test.cpp
 )

@@ -123,3 +123,18 @@ TEST_F(ComplexMaps1, PolesAndOverflowsNeverLeaveThePalette) {
 
 }  // namespace
 }  // namespace zoquel
+
+namespace zoquel {
+namespace {
+
+TEST(ComplexMaps1Images, EveryMemberDrawsAPictureInBothPlanes) {
+    for (int t : {1, 2, 7, 8, 9, 10, 11, 12, 13, 14}) {
+        for (int method : {0, 1}) {
+            if (forced_method(t) >= 0 && forced_method(t) != method) continue;
+            EXPECT_GE(colours_in_default_image(t, method), 4) << "type " << t << " method " << method;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zoquel

@@ -120,3 +120,17 @@ TEST_F(ComplexMaps2, PolesAndOverflowsNeverLeaveThePalette) {
 
 }  // namespace
 }  // namespace zoquel
+
+namespace zoquel {
+namespace {
+
+TEST(ComplexMaps2Images, EveryMemberDrawsAPictureInBothPlanes) {
+    for (int t : {15, 16, 17, 18, 19, 20, 21, 25, 26}) {
+        for (int method : {0, 1}) {
+            EXPECT_GE(colours_in_default_image(t, method), 4) << "type " << t << " method " << method;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zoquel

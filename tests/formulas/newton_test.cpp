@@ -141,6 +141,20 @@ TEST_F(Newton, DegreesTheDialogWouldRefuseStayInTheRootTable) {
     }
 }
 
+TEST_F(Newton, AnImageDoesNotDependOnTheDegreeOfTheImageBefore) {
+    // Its first step lands on where root 3 of degree 8 lies, far from every cube root of 1.
+    const double x = -0.13181672397745095, y = 0.6954038700550064;
+    for (int outside : {1, 2}) {
+        s().outside = outside;
+        const int fresh = pixel(x, y);
+        s().pc[1].p0 = 8;
+        pixel(0.5, 0.2);
+        s().pc[1].p0 = 3;
+        EXPECT_EQ(pixel(x, y), fresh) << "outside " << outside;
+        EXPECT_GT(fresh, 2);  // not taken as converged after one step
+    }
+}
+
 TEST_F(Newton, BinaryDecompositionSplitsEachBasinByTheRayThroughItsRoot) {
     begin_image(live());
     const Palette& p = s().palette;

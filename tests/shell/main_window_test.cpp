@@ -28,6 +28,7 @@ class ExplorerTest : public QObject {
 
     // A 1024 x 768 screen: a 600 x 600 image in a window wider and taller than it.
     void open_window(std::function<void(CommandTable&)> extra = {}) {
+        w_.reset();
         ui_ = std::make_unique<RecordingUserInterface>();
         MainWindowOptions o;
         o.ui = ui_.get();
@@ -63,7 +64,10 @@ class ExplorerTest : public QObject {
     bool screen_matches_image(const Rect& r) {
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x)
-                if (w().screen().get_pixel(x, y) != w().state().image.get_pixel(x, y)) return false;
+                if (w().screen().get_pixel(x, y) != w().state().image.get_pixel(x, y)) {
+                    qDebug("screen differs from the image at (%d, %d)", x, y);
+                    return false;
+                }
         return true;
     }
 
@@ -298,6 +302,26 @@ private slots:
         QCOMPARE(w().shell().zoom.zoombox, (BoxRect{100, 100, 400, 400}));
     }
 
+    void aNewViewWithoutAPlotTakesNoBox() {
+        open_window([](CommandTable& t) {
+            t.add(9200, [](MainWindow& mw) { mw.settings().view().xmin -= 1; });
+            t.add(9201, [](MainWindow& mw) { mw.settings().palette = greyscale_palette(); });
+        });
+        QTest::keyClick(&w(), Qt::Key_F1);
+        render_to_end();
+        w().run_command(9201);  // a palette keeps the mapping
+        QVERIFY(w().render().okzoom);
+        drag(QPoint(100, 100), QPoint(300, 300));
+        w().run_command(9200);
+        QVERIFY(!w().shell().zoom.zooming);
+        QCOMPARE(w().windowTitle(), QStringLiteral("Zoquel"));
+        QVERIFY(!w().render().okzoom);
+        QCOMPARE(w().render().okthumbnail, 0);
+        QVERIFY(screen_matches_image(Rect{0, 0, 600, 600}));
+        w().left_button_down(100, 100);
+        QVERIFY(!w().shell().zoom.drawbox);
+    }
+
     void clicksOutsideTheImageAreIgnored() {
         QTest::keyClick(&w(), Qt::Key_F1);
         render_to_end();
@@ -342,6 +366,21 @@ private slots:
         QVERIFY(c.r == c.g && c.g == c.b);
     }
 
+    void palettePreviewAsksAndLeavesNoTrace() {
+        QTest::keyClick(&w(), Qt::Key_F1);
+        render_to_end();
+        const Surface before = w().screen();
+        const Surface image = w().state().image;
+        ui_->answers = {MessageAnswer::no, MessageAnswer::yes};
+        QVERIFY(!w().ask_palette(greyscale_palette()));
+        QCOMPARE(ui_->messages.back().text, std::string("Accept palette?\n\n( Toggle this option with ALT + M )"));
+        QCOMPARE(ui_->messages.back().caption, std::string("Preview"));
+        QCOMPARE(ui_->messages.back().buttons, MessageButtons::yes_no);
+        QVERIFY(w().screen() == before);
+        QVERIFY(w().state().image == image);
+        QVERIFY(w().ask_palette(greyscale_palette()));
+    }
+
     void messagesAndToggles() {
         QTest::keyClick(&w(), Qt::Key_M, Qt::AltModifier);
         QVERIFY(!w().shell().palpreview);
@@ -368,9 +407,11 @@ private slots:
         // Not built yet: nothing visible at all.
         const std::size_t shown = ui_->messages.size();
         QTest::keyClick(&w(), Qt::Key_F7);
+        QCOMPARE(ui_->messages.size(), shown);
+        // L opens the parameter file dialog; cancelling it shows nothing.
         QTest::keyClick(&w(), Qt::Key_L);
         QCOMPARE(ui_->messages.size(), shown);
-        QVERIFY(ui_->file_dialogs.empty());
+        QCOMPARE(int(ui_->file_dialogs.size()), 1);
     }
 
     void typeKeysChangeTheirSettings() {
@@ -444,6 +485,67 @@ private slots:
         render_to_end();
         w().right_button_down(300, 299);  // method 1: nothing
         QCOMPARE(drawn, 2);
+    }
+
+    void parameterFileOnTheCommandLineLoadsAndPlots() {
+        std::vector<std::string> loaded;
+        open_window([&loaded](CommandTable& t) {
+            t.hooks.load_parameter_file = [&loaded](MainWindow& mw, const std::string& path) {
+                loaded.push_back(path);
+                mw.settings().maxiter = 100;
+            };
+        });
+        w().start(std::string("/tmp/x.zq"));
+        QCOMPARE(loaded, (std::vector<std::string>{"/tmp/x.zq"}));
+        QVERIFY(!w().rendering());
+        QCoreApplication::processEvents();
+        QVERIFY(w().rendering());
+        QCOMPARE(w().settings().maxiter, 100);
+
+        open_window();
+        w().start();
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+        QVERIFY(!w().rendering());
+    }
+
+    void longCoreCallsTakeTheInputAndHoldBackCommands() {
+        std::optional<InputEvent> polled;
+        open_window([&](CommandTable& t) {
+            t.add(9100, [&](MainWindow& mw) {
+                ran_.push_back(9100);
+                QCoreApplication::postEvent(mw.view(), new QKeyEvent(QEvent::KeyPress, Qt::Key_G, Qt::NoModifier));
+                mw.post_command(9101);
+                mw.host().sleep_ms(1);
+                polled = mw.host().poll_input();
+                ran_.push_back(9102);
+            });
+            t.add(9101, [&](MainWindow&) { ran_.push_back(9101); });
+        });
+        const Palette before = w().settings().palette;
+        w().run_command(9100);
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+        QVERIFY(polled.has_value());
+        QCOMPARE(polled->kind, InputEvent::Kind::key);
+        QCOMPARE(polled->key, int('G'));
+        // The key went to the core, not to the greyscale accelerator.
+        QVERIFY(w().settings().palette == before);
+        QCOMPARE(ran_, (std::vector<int>{9100, 9102, 9101}));
+    }
+
+    void aSmallWindowShowsWhatFitsAndRepaintsTheRestFromTheImage() {
+        w().resize(300, 250);
+        QCoreApplication::processEvents();
+        const int vw = w().view()->width(), vh = w().view()->height();
+        QVERIFY(vw < 600 && vh < 600);
+        QCOMPARE(w().screen().width(), vw);
+        QTest::keyClick(&w(), Qt::Key_F1);
+        render_to_end();
+        QVERIFY(screen_matches_image(Rect{0, 0, vw, vh}));
+        w().resize(1000, 800);
+        QCoreApplication::processEvents();
+        QVERIFY(w().view()->width() > 600 && w().view()->height() > 600);
+        QVERIFY(screen_matches_image(Rect{0, 0, 600, 600}));
+        QCOMPARE(w().screen().get_pixel(650, 10), kBlack);
     }
 };
 

@@ -1,0 +1,28 @@
+#include "files/file_messages.h"
+
+#include "files/targa.h"
+
+namespace zoquel {
+
+MessageText file_message(FileMessage id, const std::string& name) {
+    using enum MessageIcon;
+    switch (id) {
+        case FileMessage::zq_open_error: return {"Error opening ZQ file", "ZQ file error", exclamation};
+        case FileMessage::zq_loaded: return {"Parameter file  " + name + "  loaded.", "Zoquel", information};
+        case FileMessage::image_saved: return {"Image saved as " + name, "Zoquel", information};
+        case FileMessage::parameters_saved:
+            return {"Parameters saved as " + name + "\n\nLoad via ' File ' menu or by double-clicking.", "Zoquel",
+                    information};
+        case FileMessage::map_open_error: return {"Error opening MAP file", "MAP file error", exclamation};
+        case FileMessage::accept_palette:
+            return {"Accept palette?\n\n( Toggle this option with ALT + M )", "Preview", information,
+                    MessageButtons::yes_no};
+        case FileMessage::preview_enabled: return {"Palette preview enabled.", "Preview", information};
+        case FileMessage::preview_disabled: return {"Palette preview disabled.", "Preview", information};
+    }
+    return {};
+}
+
+MessageText save_error_message(int result) { return {saveerror(result), "Save file error", MessageIcon::exclamation}; }
+
+}  // namespace zoquel

@@ -1,0 +1,160 @@
+#include "shell/file_commands.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <filesystem>
+#include <system_error>
+
+#include "files/file_messages.h"
+#include "files/map_file.h"
+#include "files/parameter_file.h"
+#include "files/safe_file.h"
+#include "files/targa.h"
+#include "render/palette_preview.h"
+#include "shell/command_groups.h"
+#include "shell/commands.h"
+#include "shell/main_window.h"
+
+namespace zoquel::shell {
+
+namespace {
+
+using Paths = std::shared_ptr<FileDialogPaths>;
+
+// `owned`: the box belongs to the main window, as the load and palette errors do.
+void show(MainWindow& w, const MessageText& m, bool owned = false) {
+    w.ui().message_box(m.text, m.caption, m.icon, m.buttons, owned);
+}
+
+// The chosen path, remembered for the dialog's next use, or nothing when cancelled. The window
+// is repainted at once so the dialog leaves no trace before the slow work starts.
+std::optional<std::string> choose(MainWindow& w, const Paths& paths, FileDialogId id) {
+    const FileDialogRequest request = file_dialog_request(id, *paths);
+    std::optional<std::string> path =
+        file_dialog_spec(id).save ? w.ui().save_file(request) : w.ui().open_file(request);
+    if (!path || path->empty()) return std::nullopt;
+    paths->of(id) = *path;
+    w.redraw_now();
+    return path;
+}
+
+// The new settings show at the next Plot Fractal, as a new image.
+void settings_replaced(MainWindow& w) {
+    w.restart_image();
+    if (is_first_loop_type(w.settings().ftype)) w.render().firstloop = true;
+}
+
+// Writes the parameter file and reports it; false on failure.
+bool save_parameters(MainWindow& w, const std::string& path) {
+    if (int e = writezq(w.settings(), path); e != kZqOk) {
+        show(w, save_error_message(e));
+        return false;
+    }
+    show(w, file_message(FileMessage::parameters_saved, bare_file_name(path)));
+    return true;
+}
+
+void load_parameters(MainWindow& w, const Paths& paths) {
+    std::optional<std::string> path = choose(w, paths, FileDialogId::zq_open);
+    if (!path) return;
+    if (loadzq(*path, w.settings()) != kZqOk) {
+        show(w, file_message(FileMessage::zq_open_error), true);
+        return;
+    }
+    settings_replaced(w);
+    show(w, file_message(FileMessage::zq_loaded, bare_file_name(*path)));
+}
+
+void save_image_and_parameters(MainWindow& w, const Paths& paths) {
+    std::optional<std::string> path = choose(w, paths, FileDialogId::tga_save);
+    if (!path) return;
+    // The window takes no input while the image is written.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    w.setEnabled(false);
+    const int e = writetga(w.state().image, *path);
+    w.setEnabled(true);
+    QApplication::restoreOverrideCursor();
+    if (e != kTargaOk) {
+        show(w, save_error_message(e));
+        return;
+    }
+    show(w, file_message(FileMessage::image_saved, bare_file_name(*path)));
+    paths->szqfile = zq_name_for_image(*path);
+    save_parameters(w, paths->szqfile);
+}
+
+void save_parameters_only(MainWindow& w, const Paths& paths) {
+    if (std::optional<std::string> path = choose(w, paths, FileDialogId::zq_save)) save_parameters(w, *path);
+}
+
+void map_file(MainWindow& w, const Paths& paths) {
+    std::optional<std::string> path = choose(w, paths, FileDialogId::map_open);
+    if (!path) return;
+    ShellState& shell = w.shell();
+    if (OpenMapFile(*path, shell.paltemp) != kMapOk) {
+        show(w, file_message(FileMessage::map_open_error), true);
+        return;
+    }
+    if (shell.palpreview) {
+        // The preview covers the window's top-left corner; what it covered comes back after.
+        Surface& screen = w.screen();
+        const Rect corner = Rect{0, 0, kPalettePreviewWidth, kPalettePreviewHeight}.intersected(screen.bounds());
+        shell.phdc.fill(kBlack);
+        shell.phdc.copy_from(screen, corner, 0, 0);
+        showpalette(shell.paltemp, w.host());
+        const MessageText question = file_message(FileMessage::accept_palette);
+        const MessageAnswer answer =
+            w.ui().message_box(question.text, question.caption, question.icon, question.buttons, false);
+        screen.copy_from(shell.phdc, Rect{0, 0, corner.width(), corner.height()}, 0, 0);
+        w.present(corner);
+        if (answer != MessageAnswer::yes) {
+            w.post_command(135);
+            return;
+        }
+    }
+    w.settings().palette = shell.paltemp;
+    if (is_first_loop_type(w.settings().ftype)) w.render().firstloop = true;
+}
+
+// A file named on the command line: loaded before the first plot. A file that cannot be
+// loaded is reported, and the plot shows the start-up settings.
+void load_at_startup(MainWindow& w, const Paths& paths, const std::string& path) {
+    paths->ozqfile = path;
+    if (loadzq(path, w.settings()) != kZqOk) {
+        show(w, file_message(FileMessage::zq_open_error), true);
+        return;
+    }
+    settings_replaced(w);
+}
+
+std::string current_directory() {
+    std::error_code ec;
+    std::filesystem::path cwd = std::filesystem::current_path(ec);
+    return ec ? std::string("/") : cwd.string();
+}
+
+}  // namespace
+
+FileDialogRequest file_dialog_request(FileDialogId id, const FileDialogPaths& paths) {
+    const FileDialogSpec& spec = file_dialog_spec(id);
+    FileDialogRequest r;
+    r.title = spec.title;
+    r.filter = spec.filter_text;
+    r.default_suffix = spec.default_suffix;
+    r.initial_path = dialog_start_path(paths.of(id));
+    return r;
+}
+
+void register_file_commands(CommandTable& table, const std::string& start_directory) {
+    auto paths = std::make_shared<FileDialogPaths>(
+        InitOpenFile(start_directory.empty() ? current_directory() : start_directory));
+    table.add(100, [paths](MainWindow& w) { load_parameters(w, paths); });
+    table.add(103, [paths](MainWindow& w) { save_image_and_parameters(w, paths); });
+    table.add(106, [paths](MainWindow& w) { save_parameters_only(w, paths); });
+    table.add(135, [paths](MainWindow& w) { map_file(w, paths); });
+    table.hooks.load_parameter_file = [paths](MainWindow& w, const std::string& path) {
+        load_at_startup(w, paths, path);
+    };
+}
+
+}  // namespace zoquel::shell

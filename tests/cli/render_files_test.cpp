@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "files/parameter_file.h"
+
+namespace zoquel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class RenderFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              (std::string("zoquel-cli-files-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Exit status, with standard error in `err`.
+    int run(const std::string& args, std::string* err = nullptr) {
+        const fs::path e = dir / "stderr.txt";
+        const std::string cmd = std::string(ZOQUEL_RENDER_BINARY) + " " + args + " 2>" + e.string();
+        const int rc = std::system(cmd.c_str());
+        if (err) *err = slurp(e);
+        return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    }
+    std::string at(const std::string& name) { return (dir / name).string(); }
+    fs::path dir;
+};
+
+TEST_F(RenderFiles, ASavedParameterFileReproducesTheImageByteForByte) {
+    const std::string opts = "--size 48x40 --type 0 --method 1 --param 1=-0.122 --param 2=0.745 --outside 2 --maxiter 300";
+    ASSERT_EQ(run(opts + " --palette greyscale --save-zq " + at("a.zq") + " -o " + at("a.tga")), 0);
+    ASSERT_EQ(fs::file_size(at("a.zq")), kZqRecordSize);
+
+    Settings s;
+    ASSERT_EQ(loadzq(at("a.zq"), s), kZqOk);
+    EXPECT_EQ(s.ftype, 0);
+    EXPECT_EQ(s.method, 1);
+    EXPECT_EQ(s.maxiter, 300);
+    EXPECT_EQ(s.outside, 2);
+    EXPECT_EQ(s.params().jcx, -0.122);
+    EXPECT_EQ(s.palette[200], (Rgb{200, 200, 200}));
+
+    std::string err;
+    ASSERT_EQ(run(at("a.zq") + " --size 48x40 -o " + at("b.tga"), &err), 0) << err;
+    EXPECT_EQ(slurp(at("a.tga")), slurp(at("b.tga")));
+}
+
+TEST_F(RenderFiles, OptionsOverrideTheParameterFile) {
+    ASSERT_EQ(run("--size 40x40 --maxiter 50 --save-zq " + at("a.zq") + " -o " + at("a.tga")), 0);
+    ASSERT_EQ(run(at("a.zq") + " --size 40x40 --maxiter 400 --save-zq " + at("b.zq") + " -o " + at("b.tga")), 0);
+    Settings s;
+    ASSERT_EQ(loadzq(at("b.zq"), s), kZqOk);
+    EXPECT_EQ(s.maxiter, 400);
+    EXPECT_NE(slurp(at("a.tga")), slurp(at("b.tga")));
+}
+
+TEST_F(RenderFiles, APaletteMapIsReadAndBadFilesAreRefused) {
+    {
+        std::ofstream map(at("red.map"));
+        for (int i = 0; i < 256; ++i) map << "255 0 0  all red\n";
+    }
+    ASSERT_EQ(run("--size 40x40 --palette " + at("red.map") + " --save-zq " + at("r.zq") + " -o " + at("r.tga")), 0);
+    Settings s;
+    ASSERT_EQ(loadzq(at("r.zq"), s), kZqOk);
+    EXPECT_EQ(s.palette[17], (Rgb{255, 0, 0}));
+
+    { std::ofstream(at("bad.map")) << "1 2 3\n\n4 5 6\n"; }
+    { std::ofstream(at("short.zq")) << "too short"; }
+    const std::pair<std::string, std::string> cases[] = {
+        {"--palette " + at("bad.map"), "Error opening MAP file"},
+        {"--palette " + at("missing.map"), "Error opening MAP file"},
+        {at("short.zq"), "Error opening ZQ file"},
+        {at("missing.zq"), "Error opening ZQ file"},
+    };
+    for (const auto& [args, message] : cases) {
+        std::string err;
+        EXPECT_EQ(run(args + " -o " + at("x.tga"), &err), 2) << args;
+        EXPECT_NE(err.find(message), std::string::npos) << err;
+        EXPECT_FALSE(fs::exists(at("x.tga")));
+    }
+}
+
+TEST_F(RenderFiles, AParameterFileThatCannotBeWrittenFailsTheRun) {
+    std::string err;
+    EXPECT_EQ(run("--size 40x40 --save-zq " + at("no/such.zq") + " -o " + at("x.tga"), &err), 1);
+    EXPECT_NE(err.find("Error opening a save file."), std::string::npos) << err;
+}
+
+}  // namespace
+}  // namespace zoquel
