@@ -51,6 +51,12 @@ void BM_DeepZoom(benchmark::State& st) { render(st, 0, 0, int(st.range(0)), deep
 // A converging type with its own colour rules, and a transcendental escape-time map.
 void BM_NewtonClassic(benchmark::State& st) { render(st, 1, 0, 1, {}); }
 void BM_LambdaSine(benchmark::State& st) { render(st, 7, 0, 1, {}); }
+// The default Lyapunov image, 600 x 600, one of the slowest per-pixel types: Markus with the
+// sum of logarithms and with the running product, and Pickover (which has no algorithm choice).
+void BM_Lyapunov(benchmark::State& st) {
+    const int algorithm = int(st.range(1));
+    render(st, 24, int(st.range(0)), 1, [algorithm](Settings& s) { s.algorithm = algorithm; });
+}
 
 // Formula 15 of type 27 (powers up to z^50) is the slowest per-pixel image.
 void BM_NewtonVariation15(benchmark::State& st) {
@@ -79,6 +85,13 @@ BENCHMARK(BM_Julia)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewtonClassic)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LambdaSine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewtonVariation15)->ArgName("method")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Lyapunov)
+    ->ArgNames({"method", "algorithm"})
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeepZoom)->ArgName("threads")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/options.h"
+#include "formulas/lyapunov.h"
 #include "render/parameter_rules.h"
 
 namespace zoquel::cli {
@@ -37,6 +38,14 @@ Apply real(double Settings::*field, double lo, double hi, std::string range_mess
     };
 }
 
+// The Lyapunov sequence as its dialog takes it: letters a and b only, the first 16 kept.
+std::string apply_sequence(Settings& s, const std::string& text) {
+    if (!valid_lyapunov_letters(text)) return paramerror(10);
+    s.ustring = text.substr(0, kLyapunovMaxLetters);
+    s.length = int(s.ustring.size());
+    return {};
+}
+
 std::string range(int lo, int hi) { return "range: " + std::to_string(lo) + " - " + std::to_string(hi); }
 
 const std::vector<NamedSetting>& table() {
@@ -55,6 +64,16 @@ const std::vector<NamedSetting>& table() {
         {"nvindex", whole(&Settings::nvindex, 0, 23, range(0, 23))},
         {"bindex", whole(&Settings::bindex, 0, 10, range(0, 10))},
         {"algorithm", whole(&Settings::algorithm, 0, 1, range(0, 1))},
+        {"ustring", apply_sequence},
+        {"k", real(&Settings::k, 0.1, 5.0, "range: 0.1 - 5.0")},
+        {"x01user", real(&Settings::x01user, 0.000001, 0.999999, "range: 0.000001 - 0.999999")},
+        {"x02user", real(&Settings::x02user, 0.000001, 0.999999, "range: 0.000001 - 0.999999")},
+        {"y02user", real(&Settings::y02user, 0.000001, 0.999999, "range: 0.000001 - 0.999999")},
+        {"CC", real(&Settings::CC, 0.5, 1.5, "range: 0.5 - 1.5")},
+        {"DD", real(&Settings::DD, 0.5, 1.5, "range: 0.5 - 1.5")},
+        {"half", real(&Settings::half, -10.0, 10.0, "range: -10.0 - 10.0 (h / 2)")},
+        {"vlcoloring", whole(&Settings::vlcoloring, 0, 2, range(0, 2))},
+        {"vlradius", real(&Settings::vlradius, 0.01, 0.5, "range: 0.01 - 0.5")},
     };
     return t;
 }

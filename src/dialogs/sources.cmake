@@ -6,4 +6,7 @@ set(ZOQUEL_DIALOG_SOURCES
   parameter_dialog.cpp
   coloring_dialogs.cpp
   newton_dialogs.cpp
+  volterra_lotka_dialog.cpp
+  biomorph_dialog.cpp
+  lyapunov_dialog.cpp
 )

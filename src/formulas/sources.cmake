@@ -1,4 +1,7 @@
 set(ZOQUEL_FORMULA_SOURCES
+  formulas/biomorph.cpp
+  formulas/collatz.cpp
+  formulas/lyapunov.cpp
   formulas/mandelbrot.cpp
   formulas/newton.cpp
   formulas/complex_maps_1.cpp
@@ -9,4 +12,6 @@ set(ZOQUEL_FORMULA_SOURCES
   formulas/curiosities.cpp
   formulas/distance_estimator.cpp
   formulas/boundary_tracer.cpp
+  formulas/sierpinski_web.cpp
+  formulas/volterra_lotka.cpp
 )

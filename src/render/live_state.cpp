@@ -1,5 +1,7 @@
 #include "render/live_state.h"
 
+#include "formulas/collatz.h"
+
 namespace zoquel {
 
 Host& headless_host() {
@@ -24,6 +26,7 @@ void reset_live_state(Host& host) {
     s.firsttime = all_first_time();
     s.image.resize(s.settings.xres, s.settings.yres);
     s.host = &host;
+    reset_collatz_roots();
 }
 
 }  // namespace zoquel

@@ -46,6 +46,8 @@ struct Settings {
     int maxhits = 64, maxdepth = 256;
     // Volterra-Lotka
     double half = 0.739 * 0.5;
+    int vlcoloring = 0;     // 0 relative distance, 1 minimum distance, 2 level sets of attraction
+    double vlradius = 0.1;  // target radius around the attractor for scheme 2
     // Perturbated gingerbread men
     int pgmindex = 7;
     int scale = 25;

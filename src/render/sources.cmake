@@ -8,6 +8,8 @@ set(ZOQUEL_RENDER_SOURCES
   render/coloring_choice.cpp
   render/option_commands.cpp
   render/newton_options.cpp
+  render/lyapunov_form.cpp
+  render/volterra_lotka_form.cpp
   render/live_state.cpp
   render/side_channels.cpp
   render/coloring.cpp

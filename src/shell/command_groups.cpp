@@ -22,6 +22,7 @@ void register_command_groups(CommandTable& table) {
     register_options_commands(table);
     register_newton_dialogs(table);
     register_file_commands(table, {});
+    register_type_option_dialogs(table);
 }
 
 }  // namespace zoquel::shell

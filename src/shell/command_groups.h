@@ -16,5 +16,6 @@ void register_type_option_commands(CommandTable& table);  // 162 .. 174
 void register_options_commands(CommandTable& table);      // 120, 125, 155, 158, 160
 void register_newton_dialogs(CommandTable& table);        // dialogs 800, 1300
 void register_file_commands(CommandTable& table, const std::string& start_directory);  // 100, 103, 106, 135
+void register_type_option_dialogs(CommandTable& table);   // 900, 1000, 1400; type 23's root search
 
 }  // namespace zoquel::shell

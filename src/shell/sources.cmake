@@ -14,4 +14,5 @@ set(ZOQUEL_SHELL_SOURCES
   shell/commands_options.cpp
   shell/commands_newton_dialogs.cpp
   shell/file_commands.cpp
+  shell/dialogs_type_options.cpp
 )

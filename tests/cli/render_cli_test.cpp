@@ -80,6 +80,8 @@ TEST_F(RenderCli, BadInputIsRefusedWithoutOutput) {
         {"--palette nosuch", "unknown palette"},
         {"--set nosuch=1", "unknown setting"},
         {"--set rin=300", "color range: 0 - 255"},
+        {"--type 24 --set ustring=abc", "sequence must contain only A, B, a or b"},
+        {"--type 5 --set bindex=11", "bindex: range: 0 - 10"},
         {"--bogus", "unknown option"},
         {"--param 0=nan", "not a finite number"},
     };

@@ -1,5 +1,8 @@
 set(ZOQUEL_FORMULA_TESTS
+  formulas/biomorph_test.cpp
+  formulas/collatz_test.cpp
   formulas/escape_time_test.cpp
+  formulas/lyapunov_test.cpp
   formulas/mandelbrot_test.cpp
   formulas/newton_test.cpp
   formulas/complex_maps_1_test.cpp
@@ -9,4 +12,5 @@ set(ZOQUEL_FORMULA_TESTS
   formulas/curiosities_test.cpp
   formulas/distance_estimator_test.cpp
   formulas/boundary_tracer_test.cpp
+  formulas/volterra_lotka_test.cpp
 )

@@ -6,4 +6,5 @@ set(ZOQUEL_RENDER_TESTS
   render/row_pipeline_test.cpp
   render/option_commands_test.cpp
   render/newton_options_test.cpp
+  render/vl_lyapunov_forms_test.cpp
 )

@@ -1,0 +1,48 @@
+#include "dialogs/biomorph_dialog.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_buttons.h"
+
+namespace zoquel {
+
+BiomorphDialog::BiomorphDialog(const Settings& settings, QWidget* parent) : QDialog(parent), result_(settings) {
+    setWindowTitle("Select the Biomorph Variation Type");
+    setObjectName("id1000");
+    auto* box = new QGroupBox(this);
+    auto* column = new QVBoxLayout(box);
+    group_ = new QButtonGroup(this);
+    for (int i = 0; i < kBiomorphVariations; ++i) {
+        auto* b = new QRadioButton(biomorph_caption(i), box);
+        b->setObjectName(QString("id%1").arg(1010 + i));
+        group_->addButton(b, i);
+        column->addWidget(b);
+        buttons_[std::size_t(i)] = b;
+    }
+    const int current = settings.bindex >= 0 && settings.bindex < kBiomorphVariations ? settings.bindex : 0;
+    buttons_[std::size_t(current)]->setChecked(true);
+
+    auto* hint = new QLabel("Press 'B' to re-display this dialog box.", this);
+    auto buttons = make_ok_cancel(this);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(box);
+    layout->addWidget(hint);
+    layout->addLayout(buttons.row);
+    tab_to_checked(group_);
+    buttons_[std::size_t(current)]->setFocus();
+}
+
+void BiomorphDialog::accept() {
+    const int chosen = group_->checkedId();
+    if (chosen >= 0) result_.bindex = chosen;
+    QDialog::accept();
+}
+
+}  // namespace zoquel

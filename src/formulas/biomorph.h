@@ -1,0 +1,19 @@
+#pragma once
+#include "render/type_registry.h"
+
+namespace zoquel {
+
+constexpr int kBiomorphVariations = 11;
+
+// Pickover's biomorphs: z = F(z) + c by the variation `bindex`, from z(0) = the pixel, until a
+// part of z or |z| reaches maxsize. Orbits that end with a small real or imaginary part are
+// coloured by the angle of z, the others by their step count. Every pixel is reported outside.
+int biomorph(double px, double py, double* zx, double* zy, double* size);
+void biomorph_setup(LiveState& state);
+
+// The captions of the variations, by bindex.
+const char* biomorph_caption(int bindex);
+
+TypeImplementation biomorph_implementation();
+
+}  // namespace zoquel

@@ -1,0 +1,404 @@
+#include "formulas/collatz.h"
+
+#include <cmath>
+
+#include "formulas/escape_time.h"
+#include "render/live_state.h"
+#include "render/side_channels.h"
+
+namespace zoquel {
+
+namespace {
+
+using cplx = std::complex<double>;
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kQuarterPi = 0.7853981633974483;
+constexpr double kSqrt2 = 1.4142135623730951;
+constexpr double kCritical = -1.27107;  // f'(-1.27107) = 0
+constexpr int kSmoothing = 2;
+constexpr double kImagLimit = 50;  // cos and sin stay finite out to here
+
+double modulus(cplx z) { return std::sqrt(z.real() * z.real() + z.imag() * z.imag()); }
+
+cplx clamp_imag(cplx z) {
+    if (z.imag() > kImagLimit) return {z.real(), kImagLimit};
+    if (z.imag() < -kImagLimit) return {z.real(), -kImagLimit};
+    return z;
+}
+
+// One Newton step on F(z) = (7z + 2) - (5z + 2) cos(pi z) - a0x4, that is 4 (f(z) - a0).
+cplx newton_step(cplx z, cplx a0x4) {
+    const cplx piz = kPi * z;
+    const cplx c = std::cos(piz), s = std::sin(piz);
+    const cplx f = (7.0 * z + 2.0) - (5.0 * z + 2.0) * c - a0x4;
+    cplx d = 7.0 - 5.0 * c + kPi * (5.0 * z + 2.0) * s;
+    if (d == cplx(0, 0)) d = cplx(1e-32, 0);
+    return z - f / d;
+}
+
+// The same on f(z) - a0 itself, as the root search runs it.
+cplx search_step(cplx z, cplx a0) {
+    const cplx piz = kPi * z;
+    const cplx c = std::cos(piz), s = std::sin(piz);
+    const cplx f = ((7.0 * z + 2.0) - (5.0 * z + 2.0) * c) / 4.0 - a0;
+    cplx d = (7.0 - 5.0 * c + kPi * (5.0 * z + 2.0) * s) / 4.0;
+    if (d == cplx(0, 0)) d = cplx(1e-32, 0);
+    return z - f / d;
+}
+
+// The escape-time members: the map plus c from 0 or the critical point, and Johnston's variant.
+EscapeImage collatz_image;
+EscapeImage johnston_image;
+bool collatz_from_critical = false;
+
+struct CollatzMap : EscapeMember {
+    explicit CollatzMap(const EscapeImage&) {}
+    static Cx critical(Cx) { return collatz_from_critical ? Cx{kCritical, 0} : Cx{}; }
+    // cos^2 = 1 - sin^2 folded in: z/2 + (2.5z + 1) sin^2(pi z/2) + c.
+    static double step(Cx& z, Cx& c) {
+        z = 0.5 * z + (2.5 * z + Cx{1, 0}) * sqr(sin(kPi * 0.5 * z)) + c;
+        return abs(z);
+    }
+    static int result(int n, Cx, double&) { return (2 * n) % 256; }
+};
+
+struct Johnston : EscapeMember {
+    static constexpr bool kDynamicOnly = true;
+    explicit Johnston(const EscapeImage&) {}
+    // Products left to right: ((3z + 1)/16 (1 - C)) (3 - sqrt 2 K).
+    static double step(Cx& z, Cx& c) {
+        const Cx one{1, 0};
+        const Cx cz = cos(kPi * z);
+        const Cx k = cos((2.0 * z - one) * kQuarterPi);
+        z = (0.25 * z) * (one + cz) + ((0.0625 * (3.0 * z + one)) * (one - cz)) * (Cx{3, 0} - kSqrt2 * k) + c;
+        return abs(z);
+    }
+    static int result(int n, Cx, double&) { return (2 * n) % 256; }
+};
+
+struct NewtonImage {
+    int method = 0;
+    int maxiter = 256;
+    double maxsize = 72;
+    cplx a0x4{};
+    double logbailout = std::log(0.001);
+    int cindex = 1;
+    bool smoothing = false;
+    int rootcount = 0;
+    std::array<cplx, kCollatzRootSlots> roots{};
+};
+NewtonImage newton_image;
+
+CollatzRootTable& table() {
+    static CollatzRootTable t = builtin_collatz_roots();
+    return t;
+}
+
+const char* const kCollatzText[2] = {
+    "Collatz (Parameter Plane)\n\n"
+    "   z = z/2 * cos^2(pi z/2) + (3z + 1) * sin^2(pi z/2) + c\n\n"
+    "   c = pixel value\n"
+    "   z(0) = (0 + 0i), or the critical point (-1.27107 + 0i)\n\n"
+    "The map is z/2 for even and 3z + 1 for odd integers: the\n"
+    "Collatz (3x + 1) problem extended to the complex plane.\n"
+    "Alt + D switches z(0) between 0 and the critical point.",
+    "Collatz (Dynamic Plane)\n\n"
+    "   z = z/2 * cos^2(pi z/2) + (3z + 1) * sin^2(pi z/2) + c\n\n"
+    "   c = constant, (0 + 0i) by default\n"
+    "   z(0) = pixel value\n\n"
+    "With c = 0 the integers follow the Collatz sequence.",
+};
+
+const char* const kCollatzNewtonText[2] = {
+    "Collatz Newton\n\n"
+    "   Newton's method on f(z) = a0 with\n"
+    "   f(z) = z/2 * cos^2(pi z/2) + (3z + 1) * sin^2(pi z/2)\n\n"
+    "   z(0) = pixel value\n"
+    "   a0 = (0 + 0i) by default (parameters a0 x, a0 y)\n\n"
+    "Each pixel is coloured by the number of steps its orbit needs to\n"
+    "reach one of the roots of the root table.\n"
+    "C recomputes the roots for the current a0;\n"
+    "Alt + C switches the palette interval between 1 and 2.",
+    "Collatz - Johnston Modification\n\n"
+    "   z = z/4 * (1 + cos(pi z))\n"
+    "     + (3z + 1)/16 * (1 - cos(pi z)) * (3 - sqrt(2) * cos((2z - 1) pi/4)) + c\n\n"
+    "   c = constant, (0 + 0i) by default\n"
+    "   z(0) = pixel value\n\n"
+    "Johnston's smoother extension of the Collatz map to the\n"
+    "complex plane. Every pixel is coloured as outside.",
+};
+
+// A few lowercase letters, 5 x 8, one row per byte with the leftmost pixel in bit 4: enough
+// for the panel's caption without a font.
+struct Glyph {
+    char c;
+    std::uint8_t rows[8];
+};
+constexpr Glyph kGlyphs[] = {
+    {'a', {0x00, 0x00, 0x0E, 0x01, 0x0F, 0x11, 0x0F, 0x00}},
+    {'c', {0x00, 0x00, 0x0E, 0x10, 0x10, 0x10, 0x0E, 0x00}},
+    {'g', {0x00, 0x00, 0x0F, 0x11, 0x11, 0x0F, 0x01, 0x0E}},
+    {'i', {0x04, 0x00, 0x0C, 0x04, 0x04, 0x04, 0x0E, 0x00}},
+    {'l', {0x0C, 0x04, 0x04, 0x04, 0x04, 0x04, 0x0E, 0x00}},
+    {'n', {0x00, 0x00, 0x16, 0x19, 0x11, 0x11, 0x11, 0x00}},
+    {'o', {0x00, 0x00, 0x0E, 0x11, 0x11, 0x11, 0x0E, 0x00}},
+    {'r', {0x00, 0x00, 0x16, 0x19, 0x10, 0x10, 0x10, 0x00}},
+    {'s', {0x00, 0x00, 0x0F, 0x10, 0x0E, 0x01, 0x1E, 0x00}},
+    {'t', {0x04, 0x04, 0x1F, 0x04, 0x04, 0x04, 0x03, 0x00}},
+    {'u', {0x00, 0x00, 0x11, 0x11, 0x11, 0x13, 0x0D, 0x00}},
+};
+
+// Transparent text, each glyph pixel drawn as a 2 x 2 block.
+void draw_text(Surface& screen, int x, int y, const char* text, Pixel color) {
+    for (; *text; ++text, x += 12) {
+        for (const Glyph& g : kGlyphs) {
+            if (g.c != *text) continue;
+            for (int row = 0; row < 8; ++row)
+                for (int col = 0; col < 5; ++col)
+                    if (g.rows[row] & (0x10 >> col)) screen.fill_rect(Rect{x + 2 * col, y + 2 * row, x + 2 * col + 2, y + 2 * row + 2}, color);
+        }
+    }
+}
+
+}  // namespace
+
+int collatz(double px, double py, double* zx, double* zy, double* size) {
+    return escape_time<CollatzMap>(collatz_image, px, py, zx, zy, size);
+}
+
+void collatz_setup(LiveState& state) {
+    collatz_image = escape_image(state.settings);
+    collatz_from_critical = state.settings.collatzcrit == 1;
+}
+
+int collatzjohnston(double px, double py, double* zx, double* zy, double* size) {
+    return escape_time<Johnston>(johnston_image, px, py, zx, zy, size);
+}
+
+int collatznewton(double px, double py, double* zx, double* zy, double* size) {
+    const NewtonImage& im = newton_image;
+    if (im.method == 1) {
+        const int n = collatzjohnston(px, py, zx, zy, size);
+        *size = im.maxsize + 1.0;
+        return n;
+    }
+    // Pass 1: where does the orbit settle?
+    cplx z(px, py);
+    double dz = 1.0;
+    int n = 0;
+    while (n < im.maxiter && dz > 0.001) {
+        const cplx z1 = newton_step(z, im.a0x4);
+        dz = modulus(z1 - z);
+        z = clamp_imag(z1);
+        ++n;
+    }
+    int root = 0;
+    while (root < im.rootcount && !(modulus(im.roots[std::size_t(root)] - z) < 0.0015)) ++root;
+    pixel::root = root;
+    pixel::nfx = 0;
+
+    if (root == im.rootcount) {
+        // A root the table does not know: the orbit never reaches a known root. Its last
+        // point stands for where it went.
+        n = im.maxiter;
+    } else {
+        // Pass 2: count the steps to that root.
+        const cplx target = im.roots[std::size_t(root)];
+        z = cplx(px, py);
+        cplx z0temp = z;
+        double z1size = 1.0;
+        n = 0;
+        while (n < im.maxiter && z1size > 0.001) {
+            const cplx z1 = newton_step(z, im.a0x4);
+            z1size = modulus(target - z1);
+            z0temp = z;
+            z = clamp_imag(z1);
+            ++n;
+        }
+        if (im.smoothing) {
+            const double z0size = modulus(target - z0temp);
+            const double dtemp = std::log(z0size) - std::log(z1size);
+            double f = 0;
+            if (!(z1size < 1e-32) && dtemp >= 1e-32) f = (std::log(z0size) - im.logbailout) / dtemp;
+            if (!(f >= 0)) f = 0;
+            if (f > 1) f = 1.0;
+            pixel::nfx = f;
+        }
+    }
+    *zx = z.real();
+    *zy = z.imag();
+    *size = im.maxsize + 1.0;
+    return (n * im.cindex) % 255 + 1;
+}
+
+void collatznewton_setup(LiveState& state) {
+    Settings& s = state.settings;
+    const Param& p = s.pc[23];
+    const cplx a0(p.p1, p.p2);
+    // A file or the parameter dialog may have brought another a0 than the table is for.
+    if (s.method == 0 && table().a0 != a0) cncalculateroots(state);
+    const CollatzRootTable& t = table();
+    s.cnrootcount = t.count;
+    NewtonImage& im = newton_image;
+    im.method = s.method;
+    im.maxiter = s.maxiter;
+    im.maxsize = p.maxsize;
+    im.a0x4 = 4.0 * a0;
+    im.logbailout = std::log(0.001);
+    johnston_image = escape_image(s);
+    im.cindex = s.cindex == 2 ? 2 : 1;
+    im.smoothing = s.outside == kSmoothing;
+    im.rootcount = t.count;
+    im.roots = t.roots;
+}
+
+const CollatzRootTable& collatz_roots() { return table(); }
+
+void reset_collatz_roots() { table() = builtin_collatz_roots(); }
+
+CollatzRootTable scan_collatz_roots(std::complex<double> a0, const std::function<void(double x0)>& column) {
+    CollatzRootTable t;
+    t.a0 = a0;
+    t.roots.fill(cplx(100, 100));
+    t.count = 0;
+    // The start points are stepped by repeated addition, as the table was built.
+    for (double x0 = -30; x0 < 30; x0 += 0.1) {
+        for (double y0 = -0.4; y0 < 0.4 && t.count != kCollatzRootSlots; y0 += 0.1) {
+            cplx z(x0, y0);
+            for (int step = 0; step < 512; ++step) {
+                const cplx z1 = search_step(z, a0);
+                const double d = modulus(z1 - z);
+                z = clamp_imag(z1);
+                if (!(d > 1e-20)) break;
+            }
+            // Real roots only from start points left of 2 Re(a0): the others repeat them.
+            const bool accepted = std::fabs(z.imag()) >= 0.01 || (z.real() >= 0 && 2 * a0.real() >= x0);
+            if (!accepted) continue;
+            bool known = false;
+            for (int k = 0; k < t.count && !known; ++k) known = modulus(t.roots[std::size_t(k)] - z) < 1e-10;
+            if (!known && t.count < kCollatzRootSlots && std::fabs(z.real()) < 30 && std::fabs(z.imag()) < 30)
+                t.roots[std::size_t(t.count++)] = z;
+        }
+        if (column) column(x0);
+    }
+    return t;
+}
+
+void cncalculateroots(LiveState& state) {
+    Host& host = *state.host;
+    Surface& screen = host.screen();
+    const Param& p = state.settings.pc[23];
+    host.begin_busy();
+    screen.fill_rect(Rect{0, 0, 345, 100}, pack(0x00, 0x70, 0x80));
+    draw_text(screen, 20, 10, " calculating roots ", pack(0x00, 0xFF, 0xFF));
+    screen.fill_rect(Rect{20, 41, 326, 60}, kWhite);
+    host.present(Rect{0, 0, 345, 100});
+    table() = scan_collatz_roots(cplx(p.p1, p.p2), [&](double x0) {
+        const int x = int(5 * x0) + 173;
+        screen.fill_rect(Rect{x, 44, x + 1, 57}, pack(255, 0, 0));
+        host.present(Rect{x, 44, x + 1, 57});
+    });
+    state.settings.cnrootcount = table().count;
+    state.render.j = 0;
+    screen.copy_from(state.image, Rect{0, 0, 445, 100}, 0, 0);
+    host.present(Rect{0, 0, 445, 100});
+    host.end_busy();
+}
+
+// The roots of f(z) = 0 as scan_collatz_roots finds them, in the order 0, the pair nearest 0,
+// then the pairs near +2, -2, +4, -4, ..., +28, -28 and +30.
+constexpr double kBuiltinRoots[61][2] = {
+        {0, 0},
+        {-0.18757601295916612, 0.20164408409015341},
+        {-0.18757601295916604, -0.20164408409015341},
+        {1.9974850043361152, 0.2534284921937755},
+        {1.9974850043361152, -0.25342849219377545},
+        {-2.0052319701937447, 0.30532070319990567},
+        {-2.0052319701937447, -0.30532070319990579},
+        {3.999253809231933, 0.26388173501652284},
+        {3.999253809231933, -0.26388173501652284},
+        {-4.0010856605333798, 0.28988512412946565},
+        {-4.0010856605333798, -0.28988512412946565},
+        {5.9996478708204117, 0.26771931575649094},
+        {5.9996478708204117, -0.26771931575649094},
+        {-6.0004525648253919, 0.28505124271976623},
+        {-6.0004525648253919, -0.28505124271976623},
+        {7.9997957987936097, 0.2697097825269561},
+        {7.9997957987936106, -0.2697097825269561},
+        {-8.0002465463596444, 0.28270717436922066},
+        {-8.0002465463596444, -0.28270717436922066},
+        {9.9998668798233847, 0.27092759913807535},
+        {9.9998668798233847, -0.27092759913807535},
+        {-10.000154794319331, 0.28132485476915148},
+        {-10.000154794319331, -0.28132485476915148},
+        {11.999906406741818, 0.2717494056892647},
+        {11.999906406741818, -0.2717494056892647},
+        {-12.000106134039221, 0.28041346936198996},
+        {-12.000106134039221, -0.28041346936198996},
+        {13.999930626403653, 0.27234130801627388},
+        {13.999930626403653, -0.27234130801627382},
+        {-14.000077270178183, 0.27976747966788162},
+        {-14.000077270178183, -0.27976747966788162},
+        {15.99994653133526, 0.27278792530078966},
+        {15.99994653133526, -0.27278792530078966},
+        {-16.000058758397898, 0.27928572785460853},
+        {-16.000058758397898, -0.27928572785460853},
+        {17.999957533628866, 0.27313689365256855},
+        {17.999957533628866, -0.27313689365256866},
+        {-18.000046181345496, 0.27891265788475245},
+        {-18.000046181345496, -0.27891265788475245},
+        {19.999965459132941, 0.27341707819387728},
+        {19.999965459132941, -0.27341707819387734},
+        {-20.00003724899209, 0.27861522687025064},
+        {-20.00003724899209, -0.27861522687025064},
+        {21.999971356594411, 0.27364698889897793},
+        {21.999971356594411, -0.27364698889897798},
+        {-22.000030678009107, 0.27837255211769685},
+        {-22.000030678009107, -0.2783725521176969},
+        {23.999975863224975, 0.27383904156417854},
+        {23.999975863224975, -0.2738390415641786},
+        {-24.000025703907919, 0.27817078929481631},
+        {-24.000025703907916, -0.2781707892948162},
+        {25.999979384304567, 0.27400187492774908},
+        {25.999979384304567, -0.27400187492774902},
+        {-26.000021848269569, 0.2780003979187487},
+        {-26.000021848269569, -0.2780003979187487},
+        {27.999982187571877, 0.27414168535409839},
+        {27.999982187571877, -0.27414168535409839},
+        {-28.000018799284316, 0.27785458967730592},
+        {-28.000018799284316, -0.27785458967730592},
+        {29.999984455659128, 0.2742630329488252},
+        {29.999984455659128, -0.27426303294882515},
+};
+
+const CollatzRootTable& builtin_collatz_roots() {
+    static const CollatzRootTable t = [] {
+        CollatzRootTable r;
+        r.roots.fill(cplx(0, 0));
+        for (const auto& z : kBuiltinRoots) r.roots[std::size_t(r.count++)] = cplx(z[0], z[1]);
+        r.a0 = cplx(0, 0);
+        return r;
+    }();
+    return t;
+}
+
+TypeImplementation collatz_implementation() {
+    TypeImplementation t;
+    t.generator = collatz;
+    t.setup = collatz_setup;
+    t.formula_text[0] = kCollatzText[0];
+    t.formula_text[1] = kCollatzText[1];
+    return t;
+}
+
+TypeImplementation collatznewton_implementation() {
+    TypeImplementation t;
+    t.generator = collatznewton;
+    t.setup = collatznewton_setup;
+    t.formula_text[0] = kCollatzNewtonText[0];
+    t.formula_text[1] = kCollatzNewtonText[1];
+    return t;
+}
+
+}  // namespace zoquel

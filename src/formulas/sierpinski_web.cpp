@@ -1,0 +1,74 @@
+#include "formulas/sierpinski_web.h"
+
+#include <cmath>
+
+#include "formulas/escape_time.h"
+
+namespace zoquel {
+
+namespace {
+
+struct Web : EscapeMember {
+    double outside;
+    explicit Web(const EscapeImage& im) : outside(im.bailout + 1.0) {}
+    static Cx critical(Cx c) {
+        const Cx w = c * c * c;
+        return Cx{0.2 * std::fabs(w.re), 0.2 * std::fabs(w.im)};
+    }
+    static double step(Cx& z, Cx&) {
+        z = 2.0 * z;
+        if (z.im > 1)
+            z.im -= 1;
+        else if (z.re > 1)
+            z.re -= 1;
+        return abs(z);
+    }
+    int result(int n, Cx, double& size) const {
+        size = outside;
+        return n % 255 + 1;
+    }
+};
+
+EscapeImage image;
+
+const char* const kFormulaText[2] = {
+    "Sierpinski Web\n\n"
+    "   z = 2z, then\n"
+    "   if Im z > 1: Im z = Im z - 1\n"
+    "   else if Re z > 1: Re z = Re z - 1\n\n"
+    "   c = pixel value\n"
+    "   z(0) = 0.2 * ( |Re c^3| + |Im c^3| i )\n\n"
+    "A doubling map folded back into the unit square; the pixels are\n"
+    "coloured by the number of steps before |z| exceeds the bailout.",
+    "Sierpinski Web\n\n"
+    "   z = 2z, then\n"
+    "   if Im z > 1: Im z = Im z - 1\n"
+    "   else if Re z > 1: Re z = Re z - 1\n\n"
+    "   c = pixel value\n"
+    "   z(0) = 0.2 * ( |Re c^3| + |Im c^3| i )\n\n"
+    "A doubling map folded back into the unit square; the pixels are\n"
+    "coloured by the number of steps before |z| exceeds the bailout.",
+};
+
+}  // namespace
+
+void sierpinski_setup(LiveState& state) {
+    image = escape_image(state.settings);
+    // The pixel is always c; the start value comes from it.
+    image.method = 0;
+}
+
+int sierpinski(double px, double py, double* zx, double* zy, double* size) {
+    return escape_time<Web>(image, px, py, zx, zy, size);
+}
+
+TypeImplementation sierpinski_implementation() {
+    TypeImplementation t;
+    t.generator = sierpinski;
+    t.setup = sierpinski_setup;
+    t.formula_text[0] = kFormulaText[0];
+    t.formula_text[1] = kFormulaText[1];
+    return t;
+}
+
+}  // namespace zoquel

@@ -1,0 +1,37 @@
+#include "dialogs/biomorph_dialog.h"
+#include "dialogs/dialog_messages.h"
+#include "dialogs/lyapunov_dialog.h"
+#include "dialogs/volterra_lotka_dialog.h"
+#include "formulas/collatz.h"
+#include "shell/command_groups.h"
+#include "shell/main_window.h"
+
+namespace zoquel::shell {
+
+namespace {
+
+// Runs a dialog over a copy of the live settings and keeps the copy only on OK.
+template <class Dialog, class... Extra>
+bool edit_settings(MainWindow& w, Extra... extra) {
+    Dialog d(w.settings(), extra..., &w);
+    if (d.exec() != QDialog::Accepted) return false;
+    w.settings() = d.settings();
+    return true;
+}
+
+}  // namespace
+
+void register_type_option_dialogs(CommandTable& table) {
+    table.add_dialog(900, [](MainWindow& w) { return edit_settings<VolterraLotkaDialog>(w); });
+    table.add_dialog(1000, [](MainWindow& w) { return edit_settings<BiomorphDialog>(w); });
+    table.add_dialog(1400, [](MainWindow& w) {
+        HostMessages messages(w.host());
+        return edit_settings<LyapunovDialog>(w, static_cast<DialogMessages*>(&messages));
+    });
+    table.hooks.cncalculateroots = [](MainWindow& w) {
+        cncalculateroots(w.state());
+        w.restart_image();
+    };
+}
+
+}  // namespace zoquel::shell

@@ -1,0 +1,175 @@
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "dialogs/biomorph_dialog.h"
+#include "dialogs/lyapunov_dialog.h"
+#include "dialogs/volterra_lotka_dialog.h"
+#include "recording_messages.h"
+
+using namespace zoquel;
+
+namespace {
+Settings with(int ftype, int method) {
+    Settings s;
+    s.ftype = ftype;
+    s.method = method;
+    return s;
+}
+}  // namespace
+
+class TypeOptionDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void volterraLotkaShowsAndClamps();
+    void volterraLotkaCancelChangesNothing();
+    void biomorphVariations();
+    void lyapunovControlsByMethod();
+    void lyapunovAcceptsAndClamps();
+    void lyapunovRefusalKeepsTheDialogAsTyped();
+    void lyapunovCancelChangesNothing();
+};
+
+void TypeOptionDialogsTest::volterraLotkaShowsAndClamps() {
+    Settings s = with(3, 0);
+    VolterraLotkaDialog d(s);
+    QCOMPARE(d.windowTitle(), QString("Volterra-Lotka Parameters"));
+    QCOMPARE(d.edit(910)->text(), QString("0.739000000000000"));
+    QCOMPARE(d.edit(912)->text(), QString("256"));
+    QCOMPARE(d.edit(914)->text(), QString("0.100000000000000"));
+    QVERIFY(d.findChild<QRadioButton*>("id1320")->isChecked());
+    QCOMPARE(d.findChild<QRadioButton*>("id1321")->text(), QString("minimum point distance ( BOF33 )"));
+    QCOMPARE(d.findChild<QGroupBox*>("id920")->title(), QString("   coloring scheme   "));
+
+    d.edit(910)->setText("0.6");
+    d.edit(911)->setText("-30");
+    d.edit(912)->setText("5000");
+    d.edit(913)->setText("nonsense");
+    d.edit(914)->setText("1e300");
+    d.scheme_button(2)->setChecked(true);
+    d.ok_button()->click();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    const Settings& r = d.settings();
+    QCOMPARE(r.pc[3].p1, 0.6);
+    QCOMPARE(r.half, 0.3);
+    QCOMPARE(r.pc[3].p2, -20.0);
+    QCOMPARE(r.maxiter, 1024);
+    QCOMPARE(r.pc[3].maxsize, 16.0);  // text that is no number reads as 0
+    QCOMPARE(r.vlradius, 0.5);
+    QCOMPARE(r.vlcoloring, 2);
+}
+
+void TypeOptionDialogsTest::volterraLotkaCancelChangesNothing() {
+    const Settings s = with(3, 0);
+    VolterraLotkaDialog d(s);
+    d.edit(910)->setText("0.2");
+    d.scheme_button(1)->setChecked(true);
+    d.cancel_button()->click();
+    QCOMPARE(d.result(), int(QDialog::Rejected));
+    QVERIFY(d.settings() == s);
+}
+
+void TypeOptionDialogsTest::biomorphVariations() {
+    Settings s = with(5, 1);
+    s.bindex = 7;
+    BiomorphDialog d(s);
+    QCOMPARE(d.windowTitle(), QString("Select the Biomorph Variation Type"));
+    QVERIFY(d.variation_button(7)->isChecked());
+    QCOMPARE(d.findChild<QRadioButton*>("id1010")->text(), QString("z^2 + c"));
+    QCOMPARE(d.findChild<QRadioButton*>("id1015")->text(), QString("z^1.5 + c  -  'Glynn function'"));
+    QCOMPARE(d.findChild<QRadioButton*>("id1020")->text(), QString("z^7 + z^5 - z^3 + z + c"));
+    d.variation_button(10)->setChecked(true);
+    d.ok_button()->click();
+    QCOMPARE(d.settings().bindex, 10);
+
+    BiomorphDialog cancelled(s);
+    cancelled.variation_button(2)->setChecked(true);
+    cancelled.cancel_button()->click();
+    QCOMPARE(cancelled.settings().bindex, 7);
+
+    // An index from elsewhere that no button has shows the first variation.
+    s.bindex = 99;
+    BiomorphDialog odd(s);
+    QVERIFY(odd.variation_button(0)->isChecked());
+}
+
+void TypeOptionDialogsTest::lyapunovControlsByMethod() {
+    LyapunovDialog markus(with(24, 0));
+    QCOMPARE(markus.windowTitle(), QString("Lyapunov Options"));
+    QCOMPARE(markus.edit(1415)->text(), QString("ab"));
+    QCOMPARE(markus.edit(1420)->text(), QString("0.850000000000000"));
+    QCOMPARE(markus.label(1465)->text(), QString("0.0 <  x(0)  < 1.0:"));
+    QCOMPARE(markus.label(1470)->text(), QString("0.0 <  y(0)  < 1.0:"));
+    QCOMPARE(markus.algorithm_button(1)->text(), QString("Fractint algorihtm"));
+    QVERIFY(markus.algorithm_button(0)->isChecked());
+    QVERIFY(markus.edit(1415)->isEnabled());
+    QVERIFY(markus.algorithm_button(1)->isEnabled());
+    for (int id : {1445, 1450, 1455, 1460}) QVERIFY(!markus.edit(id)->isEnabled());
+
+    LyapunovDialog pickover(with(24, 1));
+    for (int id : {1415, 1420, 1425}) QVERIFY(!pickover.edit(id)->isEnabled());
+    QVERIFY(!pickover.algorithm_button(0)->isEnabled());
+    for (int id : {1445, 1450, 1455, 1460}) QVERIFY(pickover.edit(id)->isEnabled());
+    QCOMPARE(pickover.edit(1455)->text(), QString("0.750000000000000"));
+}
+
+void TypeOptionDialogsTest::lyapunovAcceptsAndClamps() {
+    LyapunovDialog d(with(24, 0));
+    d.edit(1415)->setText("AabBaaaaBBBBbbbbaaaa");  // 20 letters, upper and lower case
+    d.edit(1420)->setText("1.5");
+    d.edit(1425)->setText("9");
+    d.algorithm_button(1)->setChecked(true);
+    // Disabled edits are read back too.
+    d.edit(1445)->setText("0");
+    d.edit(1455)->setText("0.1");
+    d.ok_button()->click();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    const Settings& r = d.settings();
+    QCOMPARE(QString::fromStdString(r.ustring), QString("AabBaaaaBBBBbbbb"));
+    QCOMPARE(r.length, 16);
+    QCOMPARE(r.x01user, 0.999999);
+    QCOMPARE(r.k, 5.0);
+    QCOMPARE(r.algorithm, 1);
+    QCOMPARE(r.x02user, 0.000001);
+    QCOMPARE(r.CC, 0.5);
+}
+
+void TypeOptionDialogsTest::lyapunovRefusalKeepsTheDialogAsTyped() {
+    for (const char* bad : {"abc", ""}) {
+        RecordingMessages messages;
+        const Settings s = with(24, 0);
+        LyapunovDialog d(s, &messages);
+        d.show();
+        d.edit(1415)->setText(bad);
+        d.edit(1425)->setText("2.5");
+        d.ok_button()->click();
+        QCOMPARE(messages.texts, QStringList{"sequence must contain only A, B, a or b"});
+        QCOMPARE(messages.captions, QStringList{"Parameter Error"});
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.edit(1415)->text(), QString(bad));
+        QCOMPARE(d.edit(1425)->text(), QString("2.5"));
+        QVERIFY(d.settings() == s);
+        // Mended, OK goes through.
+        d.edit(1415)->setText("bba");
+        d.ok_button()->click();
+        QVERIFY(!d.isVisible());
+        QCOMPARE(QString::fromStdString(d.settings().ustring), QString("bba"));
+        QCOMPARE(d.settings().k, 2.5);
+    }
+}
+
+void TypeOptionDialogsTest::lyapunovCancelChangesNothing() {
+    const Settings s = with(24, 0);
+    LyapunovDialog d(s);
+    d.edit(1415)->setText("bbbb");
+    d.algorithm_button(1)->setChecked(true);
+    d.cancel_button()->click();
+    QVERIFY(d.settings() == s);
+}
+
+QTEST_MAIN(TypeOptionDialogsTest)
+#include "type_option_dialogs_test.moc"

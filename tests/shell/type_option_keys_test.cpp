@@ -1,0 +1,132 @@
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "formulas/collatz.h"
+#include "shell/command_groups.h"
+#include "shell/commands.h"
+#include "shell/main_window.h"
+
+using namespace zoquel;
+using namespace zoquel::shell;
+
+// The keys that open the Volterra-Lotka, biomorph and Lyapunov dialogs, and the root search of
+// type 23, through the explorer's real command table.
+class TypeOptionKeysTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingUserInterface> ui_;
+    std::unique_ptr<MainWindow> w_;
+    MainWindow& w() { return *w_; }
+
+    // Acts on the modal dialog once it is open, then lets the posted command run.
+    void with_dialog(const char* name, std::function<void(QDialog*)> act) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            QCOMPARE(d->objectName(), QString(name));
+            seen = true;
+            act(d);
+        });
+        for (int i = 0; i < 20 && !seen; ++i) QCoreApplication::processEvents();
+        QVERIFY(seen);
+    }
+    template <class T>
+    static T* child(QDialog* d, const char* id) {
+        T* c = d->findChild<T*>(id);
+        if (!c) qFatal("no control %s", id);
+        return c;
+    }
+
+private slots:
+    void init() {
+        reset_live_state(headless_host());
+        ui_ = std::make_unique<RecordingUserInterface>();
+        MainWindowOptions o;
+        o.ui = ui_.get();
+        o.screen_width = 1024;
+        o.screen_height = 768;
+        o.register_commands = [](CommandTable& t) { register_command_groups(t); };
+        w_ = std::make_unique<MainWindow>(o);
+        w_->show();
+        QCoreApplication::processEvents();
+    }
+    void cleanup() {
+        w_.reset();
+        reset_live_state(headless_host());
+    }
+
+    void vOpensVolterraLotkaAndOkSetsLevelSets() {
+        w().settings().ftype = 3;
+        w().settings().outside = 0;
+        w().render().j = 5;
+        QTest::keyClick(&w(), Qt::Key_V);
+        with_dialog("id900", [](QDialog* d) {
+            child<QLineEdit>(d, "id910")->setText("0.6");
+            child<QPushButton>(d, "id1")->click();
+        });
+        QCOMPARE(w().settings().half, 0.3);
+        QCOMPARE(w().settings().outside, 1);
+        QCOMPARE(w().render().j, 0);
+    }
+
+    void bOpensTheVariationsAndCancelKeepsAll() {
+        w().settings().ftype = 5;
+        w().settings().method = 1;
+        QTest::keyClick(&w(), Qt::Key_B);
+        with_dialog("id1000", [](QDialog* d) {
+            child<QRadioButton>(d, "id1013")->setChecked(true);
+            child<QPushButton>(d, "id1")->click();
+        });
+        QCOMPARE(w().settings().bindex, 3);
+        QTest::keyClick(&w(), Qt::Key_B);
+        with_dialog("id1000", [](QDialog* d) {
+            child<QRadioButton>(d, "id1018")->setChecked(true);
+            child<QPushButton>(d, "id2")->click();
+        });
+        QCOMPARE(w().settings().bindex, 3);
+    }
+
+    void altLOpensLyapunovAndARefusalIsShown() {
+        w().settings().ftype = 24;
+        QTest::keyClick(&w(), Qt::Key_L, Qt::AltModifier);
+        with_dialog("id1400", [this](QDialog* d) {
+            child<QLineEdit>(d, "id1415")->setText("abc");
+            child<QPushButton>(d, "id1")->click();
+            QVERIFY(d->isVisible());
+            QCOMPARE(ui_->messages.back().text, std::string("sequence must contain only A, B, a or b"));
+            QCOMPARE(ui_->messages.back().caption, std::string("Parameter Error"));
+            child<QLineEdit>(d, "id1415")->setText("aabb");
+            child<QPushButton>(d, "id1")->click();
+        });
+        QCOMPARE(w().settings().ustring, std::string("aabb"));
+        QCOMPARE(w().settings().length, 4);
+    }
+
+    void cSearchesTheRootsOfTheCurrentA0() {
+        Settings& s = w().settings();
+        s.ftype = 23;
+        s.method = 0;
+        s.pc[23].p1 = 1;
+        w().render().j = 9;
+        QTest::keyClick(&w(), Qt::Key_C);
+        QCOMPARE(collatz_roots().a0, std::complex<double>(1, 0));
+        QCOMPARE(s.cnrootcount, collatz_roots().count);
+        QCOMPARE(w().render().j, 0);
+        // Method 1 has no roots: C does nothing there.
+        s.method = 1;
+        s.pc[23].p1 = 2;
+        QTest::keyClick(&w(), Qt::Key_C);
+        QCOMPARE(collatz_roots().a0, std::complex<double>(1, 0));
+    }
+};
+
+QTEST_MAIN(TypeOptionKeysTest)
+#include "type_option_keys_test.moc"
