@@ -15,7 +15,8 @@ void RowPipeline::start(const LiveState& state, int first_row, int threads) {
     snapshot_->render = state.render;
     snapshot_->host = state.host;
     rows_ = state.settings.yres;
-    window_ = std::max(2, 4 * threads);
+    // Deep enough that one slow row never leaves the other workers idle for long.
+    window_ = std::max(64, 16 * threads);
     slots_.assign(std::size_t(window_), std::vector<Pixel>(std::size_t(state.settings.xres)));
     slot_row_.assign(std::size_t(window_), -1);
     next_claim_ = next_take_ = first_row;
