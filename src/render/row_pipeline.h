@@ -34,6 +34,8 @@ public:
 
 private:
     void work();
+    // Rows row.. of the next batch are all computed (fewer at the image's end).
+    bool batch_ready(int row) const;
 
     std::unique_ptr<LiveState> snapshot_;  // settings and render progress; no image
     std::vector<std::thread> workers_;
@@ -41,7 +43,9 @@ private:
     std::condition_variable row_done_, row_taken_;
     std::vector<std::vector<Pixel>> slots_;
     std::vector<int> slot_row_;  // the row a slot holds, or -1
-    int next_claim_ = 0, next_take_ = 0, rows_ = 0, window_ = 0;
+    int next_claim_ = 0, next_take_ = 0, rows_ = 0, window_ = 0, batch_ = 1;
+    int workers_waiting_ = 0;
+    bool consumer_waiting_ = false;
     bool cancel_ = false;
 };
 
