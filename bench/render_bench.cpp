@@ -55,12 +55,12 @@ void BM_LambdaSine(benchmark::State& st) { render(st, 7, 0, 1, {}); }
 // sum of logarithms and with the running product, and Pickover (which has no algorithm choice).
 void BM_Lyapunov(benchmark::State& st) {
     const int algorithm = int(st.range(1));
-    render(st, 24, int(st.range(0)), 1, [algorithm](Settings& s) { s.algorithm = algorithm; });
+    render(st, 24, int(st.range(0)), int(st.range(2)), [algorithm](Settings& s) { s.algorithm = algorithm; });
 }
 
 // Formula 15 of type 27 (powers up to z^50) is the slowest per-pixel image.
 void BM_NewtonVariation15(benchmark::State& st) {
-    render(st, 27, int(st.range(0)), 1, [](Settings& s) { s.nvindex = 15; });
+    render(st, 27, int(st.range(0)), int(st.range(1)), [](Settings& s) { s.nvindex = 15; });
 }
 
 // The default image of every per-pixel type that is built, on 1 and 2 threads, so the
@@ -84,14 +84,16 @@ BENCHMARK(BM_Mandelbrot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Julia)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NewtonClassic)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LambdaSine)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_NewtonVariation15)->ArgName("method")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewtonVariation15)
+    ->ArgNames({"method", "threads"})
+    ->ArgsProduct({{0, 1}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_Lyapunov)
-    ->ArgNames({"method", "algorithm"})
-    ->Args({0, 0})
-    ->Args({0, 1})
-    ->Args({1, 0})
-    ->Args({1, 1})
-    ->Unit(benchmark::kMillisecond);
+    ->ArgNames({"method", "algorithm", "threads"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_DeepZoom)->ArgName("threads")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
