@@ -4,7 +4,7 @@ namespace zoquel {
 
 namespace {
 
-constexpr FileDialogSpec kSpecs[] = {
+constexpr FileDialogLayout kLayouts[] = {
     {false, "Select a Fractint .MAP File", "Fractint .map files (*.map)", "*.map", "map", true, false},
     {true, "Select a file for saving your image:", "Targa files (*.tga)", "*.tga", "tga", false, true},
     {false, "Select an ZQ parameter file:", "ZQ files (*.zq)", "*.zq", "zq", true, false},
@@ -13,7 +13,7 @@ constexpr FileDialogSpec kSpecs[] = {
 
 }  // namespace
 
-const FileDialogSpec& file_dialog_spec(FileDialogId id) { return kSpecs[int(id)]; }
+const FileDialogLayout& file_dialog_layout(FileDialogId id) { return kLayouts[int(id)]; }
 
 std::string& FileDialogPaths::of(FileDialogId id) {
     switch (id) {
@@ -32,7 +32,7 @@ FileDialogPaths InitOpenFile(const std::string& current_directory) {
     if (dir.empty() || dir.back() != '/') dir += '/';
     FileDialogPaths paths;
     for (FileDialogId id : {FileDialogId::map_open, FileDialogId::tga_save, FileDialogId::zq_open, FileDialogId::zq_save})
-        paths.of(id) = dir + file_dialog_spec(id).pattern;
+        paths.of(id) = dir + file_dialog_layout(id).pattern;
     return paths;
 }
 

@@ -6,7 +6,7 @@ namespace zoquel {
 // The program's four file dialogs, as plain data any front end can show.
 enum class FileDialogId { map_open, tga_save, zq_open, zq_save };
 
-struct FileDialogSpec {
+struct FileDialogLayout {
     bool save;                   // a save dialog, else an open dialog
     const char* title;
     const char* filter_text;     // shown in the type list
@@ -16,7 +16,7 @@ struct FileDialogSpec {
     bool overwrite_prompt;       // save: the folder must exist; ask before replacing a file
 };
 
-const FileDialogSpec& file_dialog_spec(FileDialogId id);
+const FileDialogLayout& file_dialog_layout(FileDialogId id);
 
 // The path each dialog opens on: the start-up directory with the dialog's pattern at first,
 // then the file chosen last.

@@ -31,7 +31,7 @@ void show(MainWindow& w, const MessageText& m, bool owned = false) {
 std::optional<std::string> choose(MainWindow& w, const Paths& paths, FileDialogId id) {
     const FileDialogRequest request = file_dialog_request(id, *paths);
     std::optional<std::string> path =
-        file_dialog_spec(id).save ? w.ui().save_file(request) : w.ui().open_file(request);
+        file_dialog_layout(id).save ? w.ui().save_file(request) : w.ui().open_file(request);
     if (!path || path->empty()) return std::nullopt;
     paths->of(id) = *path;
     w.redraw_now();
@@ -138,11 +138,11 @@ std::string current_directory() {
 }  // namespace
 
 FileDialogRequest file_dialog_request(FileDialogId id, const FileDialogPaths& paths) {
-    const FileDialogSpec& spec = file_dialog_spec(id);
+    const FileDialogLayout& layout = file_dialog_layout(id);
     FileDialogRequest r;
-    r.title = spec.title;
-    r.filter = spec.filter_text;
-    r.default_suffix = spec.default_suffix;
+    r.title = layout.title;
+    r.filter = layout.filter_text;
+    r.default_suffix = layout.default_suffix;
     r.initial_path = dialog_start_path(paths.of(id));
     return r;
 }
