@@ -146,12 +146,7 @@ const char* biomorph_caption(int bindex) {
 }
 
 TypeImplementation biomorph_implementation() {
-    TypeImplementation t;
-    t.generator = biomorph;
-    t.setup = biomorph_setup;
-    t.formula_text[0] = kFormulaText[0];
-    t.formula_text[1] = kFormulaText[1];
-    return t;
+    return {.generator = biomorph, .setup = biomorph_setup, .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

@@ -91,12 +91,7 @@ int bt(double px, double py, double* zx, double* zy, double* size) {
 }
 
 TypeImplementation bt_implementation() {
-    TypeImplementation t;
-    t.generator = bt;
-    t.setup = bt_setup;
-    t.formula_text[0] = kFormulaText[0];
-    t.formula_text[1] = kFormulaText[1];
-    return t;
+    return {.generator = bt, .setup = bt_setup, .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

@@ -384,21 +384,11 @@ const CollatzRootTable& builtin_collatz_roots() {
 }
 
 TypeImplementation collatz_implementation() {
-    TypeImplementation t;
-    t.generator = collatz;
-    t.setup = collatz_setup;
-    t.formula_text[0] = kCollatzText[0];
-    t.formula_text[1] = kCollatzText[1];
-    return t;
+    return {.generator = collatz, .setup = collatz_setup, .formula_text = {kCollatzText[0], kCollatzText[1]}};
 }
 
 TypeImplementation collatznewton_implementation() {
-    TypeImplementation t;
-    t.generator = collatznewton;
-    t.setup = collatznewton_setup;
-    t.formula_text[0] = kCollatzNewtonText[0];
-    t.formula_text[1] = kCollatzNewtonText[1];
-    return t;
+    return {.generator = collatznewton, .setup = collatznewton_setup, .formula_text = {kCollatzNewtonText[0], kCollatzNewtonText[1]}};
 }
 
 }  // namespace zoquel

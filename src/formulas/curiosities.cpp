@@ -176,12 +176,7 @@ int newtonerror(double px, double py, double* zx, double* zy, double* size) {
 }
 
 TypeImplementation legendre_implementation() {
-    TypeImplementation t;
-    t.generator = legendre;
-    t.setup = legendre_setup;
-    t.formula_text[0] = kLegendreText[0];
-    t.formula_text[1] = kLegendreText[1];
-    return t;
+    return {.generator = legendre, .setup = legendre_setup, .formula_text = {kLegendreText[0], kLegendreText[1]}};
 }
 
 TypeImplementation mondrian_implementation() {
@@ -191,12 +186,7 @@ TypeImplementation mondrian_implementation() {
 }
 
 TypeImplementation newtonerror_implementation() {
-    TypeImplementation t;
-    t.generator = newtonerror;
-    t.setup = newtonerror_setup;
-    t.formula_text[0] = kNewtonErrorText[0];
-    t.formula_text[1] = kNewtonErrorText[1];
-    return t;
+    return {.generator = newtonerror, .setup = newtonerror_setup, .formula_text = {kNewtonErrorText[0], kNewtonErrorText[1]}};
 }
 
 TypeImplementation petal_implementation() {

@@ -201,12 +201,7 @@ int dem(double px, double py, double* zx, double* zy, double* size) {
 }
 
 TypeImplementation dem_implementation() {
-    TypeImplementation t;
-    t.generator = dem;
-    t.setup = dem_setup;
-    t.formula_text[0] = kFormulaText[0];
-    t.formula_text[1] = kFormulaText[1];
-    return t;
+    return {.generator = dem, .setup = dem_setup, .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

@@ -177,12 +177,7 @@ int lyapunov(double px, double py, double* /*zx*/, double* /*zy*/, double* size)
 }
 
 TypeImplementation lyapunov_implementation() {
-    TypeImplementation t;
-    t.generator = lyapunov;
-    t.setup = lyapunov_setup;
-    t.formula_text[0] = kFormulaText[0];
-    t.formula_text[1] = kFormulaText[1];
-    return t;
+    return {.generator = lyapunov, .setup = lyapunov_setup, .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

@@ -152,13 +152,7 @@ int juliaperiod(double cx, double cy, Attractor& cycle) {
 }
 
 TypeImplementation mandelbrot_implementation() {
-    TypeImplementation t;
-    t.generator = mandelbrot;
-    t.setup = mandelbrot_setup;
-    t.row_kernel = mandelbrot_row;
-    t.formula_text[0] = kFormulaText[0];
-    t.formula_text[1] = kFormulaText[1];
-    return t;
+    return {.generator = mandelbrot, .setup = mandelbrot_setup, .row_kernel = mandelbrot_row, .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

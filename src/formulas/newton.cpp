@@ -159,13 +159,7 @@ Rgb newtonbd(const Settings& s, int n, double zx, double zy) {
 }
 
 TypeImplementation newton_implementation() {
-    TypeImplementation t;
-    t.generator = newton;
-    t.setup = newton_setup;
-    t.binary_decomposition = newtonbd;
-    t.formula_text[0] = kFormulaText[0];
-    t.formula_text[1] = kFormulaText[1];
-    return t;
+    return {.generator = newton, .setup = newton_setup, .binary_decomposition = newtonbd, .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

@@ -187,12 +187,7 @@ int nvariations(double px, double py, double* zx, double* zy, double* size) {
 }
 
 TypeImplementation nvariations_implementation() {
-    TypeImplementation t;
-    t.generator = nvariations;
-    t.setup = nvariations_setup;
-    t.formula_text[0] = kFormulaText[0];
-    t.formula_text[1] = kFormulaText[1];
-    return t;
+    return {.generator = nvariations, .setup = nvariations_setup, .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

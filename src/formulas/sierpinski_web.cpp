@@ -55,12 +55,7 @@ int sierpinski(double px, double py, double* zx, double* zy, double* size) {
 }
 
 TypeImplementation sierpinski_implementation() {
-    TypeImplementation t;
-    t.generator = sierpinski;
-    t.setup = sierpinski_setup;
-    t.formula_text[0] = kFormulaText;
-    t.formula_text[1] = kFormulaText;
-    return t;
+    return {.generator = sierpinski, .setup = sierpinski_setup, .formula_text = {kFormulaText, kFormulaText}};
 }
 
 }  // namespace zoquel

@@ -96,12 +96,7 @@ int vl(double px, double py, double* zx, double* zy, double* size) {
 }
 
 TypeImplementation vl_implementation() {
-    TypeImplementation t;
-    t.generator = vl;
-    t.setup = vl_setup;
-    t.formula_text[0] = kFormulaText;
-    t.formula_text[1] = kFormulaText;
-    return t;
+    return {.generator = vl, .setup = vl_setup, .formula_text = {kFormulaText, kFormulaText}};
 }
 
 }  // namespace zoquel
