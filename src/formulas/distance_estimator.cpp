@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "formulas/complex_math.h"
+#include "render/driver.h"
 #include "render/live_state.h"
+#include "render/ordered_rows.h"
 #include "render/side_channels.h"
 
 namespace zoquel {
@@ -133,10 +135,13 @@ double maxdistance(LiveState& state) {
     const View& v = s.view();
     const double xside = v.xmax - v.xmin, yside = v.ymax - v.ymin;
     const double delta0 = xside / s.xres * 0.1;
-    Surface& screen = host.screen();
-    double largest = 0;
-    for (int r = 0; r < s.yres; ++r) {
+    // The sketch's rows are computed on every thread and shown in order; the largest
+    // distance is each row's largest, so the result does not depend on who computed what.
+    std::vector<double> row_largest(std::size_t(std::max(0, s.yres)), 0.0);
+    OrderedRows rows;
+    rows.start(0, s.yres, s.xres, render_threads(), [&](int r, Pixel* out) {
         const double y = v.ymin + (s.yres - 1 - r) * yside / (s.yres - 1);
+        double largest = 0;
         for (int col = 0; col < s.xres; ++col) {
             const double x = v.xmin + col * xside / (s.xres - 1);
             Cx c;
@@ -149,10 +154,21 @@ double maxdistance(LiveState& state) {
                 largest = std::max(largest, e.dist);
                 white = e.dist < delta0;
             }
-            if (screen.contains(col, r)) screen.set_pixel(col, r, white ? kWhite : kBlack);
+            out[col] = white ? kWhite : kBlack;
         }
-        if (r < screen.height()) host.present(Rect{0, r, std::min(s.xres, screen.width()), r + 1});
+        row_largest[std::size_t(r)] = largest;
+    });
+    Surface& screen = host.screen();
+    std::vector<Pixel> row(std::size_t(std::max(0, s.xres)));
+    for (int r = 0; r < s.yres; ++r) {
+        rows.take_row(r, row.data());
+        if (r >= screen.height()) continue;
+        for (int col = 0; col < std::min(s.xres, screen.width()); ++col) screen.set_pixel(col, r, row[std::size_t(col)]);
+        host.present(Rect{0, r, std::min(s.xres, screen.width()), r + 1});
     }
+    rows.stop();
+    double largest = 0;
+    for (double d : row_largest) largest = std::max(largest, d);
     // Only a key or click given after the sketch is complete goes on.
     while (host.poll_input()) {
     }

@@ -37,12 +37,13 @@ void finish_image(LiveState& state) {
     state.host->end_busy();
 }
 
-void clear_for_new_image(LiveState& state) {
+// The screen shows grey where the new image will grow and black around it.
+void clear_screen_for_new_image(LiveState& state) {
     Surface& screen = state.host->screen();
-    screen.fill(kBlack);
-    Rect image_area = screen.bounds().intersected(Rect{0, 0, state.settings.xres, state.settings.yres});
-    screen.fill_rect(image_area, kStockGrey);
-    state.image.fill(kStockGrey);
+    const int w = std::min(state.settings.xres, screen.width()), h = std::min(state.settings.yres, screen.height());
+    screen.fill_rect(Rect{0, 0, w, h}, kStockGrey);
+    screen.fill_rect(Rect{w, 0, screen.width(), h}, kBlack);
+    screen.fill_rect(Rect{0, h, screen.width(), screen.height()}, kBlack);
     state.host->present(screen.bounds());
 }
 
@@ -119,10 +120,15 @@ int fractaldriver(LiveState& state) {
     if (r.j == 0) {
         // Generators' per-image state is rewritten below: no worker may still be reading it.
         pipeline().stop();
-        // Rows are written xres wide: the image must have the size the settings give.
-        if (state.image.width() != s.xres || state.image.height() != s.yres) state.image.resize(s.xres, s.yres);
-        clear_for_new_image(state);
+        clear_screen_for_new_image(state);
         begin_image(state);
+        if (g_threads > 1) pipeline().start(state, 0, g_threads);
+        // Rows are written xres wide: the image must have the size the settings give. The
+        // workers are already under way meanwhile.
+        if (state.image.width() != s.xres || state.image.height() != s.yres)
+            state.image.resize(s.xres, s.yres, kStockGrey);
+        else
+            state.image.fill(kStockGrey);
     }
     if (g_threads > 1) {
         if (!pipeline().serves(s, r.j)) pipeline().start(state, r.j, g_threads);

@@ -14,6 +14,7 @@ set(ZOQUEL_RENDER_SOURCES
   render/side_channels.cpp
   render/coloring.cpp
   render/driver.cpp
+  render/ordered_rows.cpp
   render/row_pipeline.cpp
   render/palette_preview.cpp
   render/type_registry.cpp
