@@ -107,7 +107,12 @@ void render_row(const LiveState& state, int row, Pixel* out) {
     }
 }
 
-int fractaldriver(LiveState& state) {
+namespace {
+
+// One driver call. Between the rows of an image the explorer runs commands that may change
+// the settings, so rows computed ahead are checked against them; a headless render runs
+// nothing between rows and skips the check.
+int drive(LiveState& state, bool settings_may_change) {
     Settings& s = state.settings;
     RenderState& r = state.render;
     if (!type_available(s.ftype)) {
@@ -131,7 +136,7 @@ int fractaldriver(LiveState& state) {
             state.image.fill(kStockGrey);
     }
     if (g_threads > 1) {
-        if (!pipeline().serves(s, r.j)) pipeline().start(state, r.j, g_threads);
+        if (!pipeline().serves(r.j, settings_may_change ? &s : nullptr)) pipeline().start(state, r.j, g_threads);
         pipeline().take_row(r.j, state.image.row(r.j));
     } else {
         render_row(state, r.j, state.image.row(r.j));
@@ -148,6 +153,10 @@ int fractaldriver(LiveState& state) {
     return 0;
 }
 
+}  // namespace
+
+int fractaldriver(LiveState& state) { return drive(state, true); }
+
 void set_render_threads(int threads) {
     pipeline().stop();
     g_threads = std::max(1, threads);
@@ -161,7 +170,7 @@ bool render_image(LiveState& state) {
     if (!type_available(state.settings.ftype)) return false;
     state.render.j = 0;
     state.render.okfractal = true;
-    while (state.render.okfractal) fractaldriver(state);
+    while (state.render.okfractal) drive(state, false);
     return true;
 }
 

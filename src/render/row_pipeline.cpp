@@ -20,8 +20,8 @@ void RowPipeline::stop() {
     snapshot_.reset();
 }
 
-bool RowPipeline::serves(const Settings& live_settings, int row) const {
-    return rows_.running() && rows_.next_row() == row && snapshot_->settings == live_settings;
+bool RowPipeline::serves(int row, const Settings* live_settings) const {
+    return rows_.running() && rows_.next_row() == row && (!live_settings || snapshot_->settings == *live_settings);
 }
 
 }  // namespace zoquel

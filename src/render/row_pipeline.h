@@ -16,8 +16,9 @@ public:
     void start(const LiveState& state, int first_row, int threads);
     // Stops the work; rows not taken are discarded.
     void stop();
-    // True when the pipeline runs on these settings and row `row` is the next one it hands out.
-    bool serves(const Settings& live_settings, int row) const;
+    // True when row `row` is the next one the pipeline hands out and, given live settings,
+    // it runs on those.
+    bool serves(int row, const Settings* live_settings) const;
     // Row `row` (the next one) to `out`, once computed.
     void take_row(int row, Pixel* out) { rows_.take_row(row, out); }
 
