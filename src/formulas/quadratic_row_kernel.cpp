@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <type_traits>
 
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
@@ -26,25 +27,19 @@ struct Lanes {
     int born[kLanes];  // the iteration of the lane's first step
 };
 
-// A group's state between the registers and the lane arrays.
-__attribute__((target("avx2"))) inline void reload(const Lanes& s, int g, __m256d* x, __m256d* y, __m256d* xx,
-                                                   __m256d* yy) {
-    x[g] = _mm256_load_pd(s.x + 4 * g);
-    y[g] = _mm256_load_pd(s.y + 4 * g);
-    xx[g] = _mm256_load_pd(s.xx + 4 * g);
-    yy[g] = _mm256_load_pd(s.yy + 4 * g);
+// Every group with a constant index, so that the groups' registers stay registers.
+template <class F>
+inline __attribute__((always_inline)) void for_each_group(F&& f) {
+    f(std::integral_constant<int, 0>{});
+    f(std::integral_constant<int, 1>{});
+    f(std::integral_constant<int, 2>{});
+    f(std::integral_constant<int, 3>{});
 }
 
-__attribute__((target("avx2"))) inline void store(Lanes& s, int g, const __m256d* x, const __m256d* y,
-                                                  const __m256d* xx, const __m256d* yy) {
-    _mm256_store_pd(s.x + 4 * g, x[g]);
-    _mm256_store_pd(s.y + 4 * g, y[g]);
-    _mm256_store_pd(s.xx + 4 * g, xx[g]);
-    _mm256_store_pd(s.yy + 4 * g, yy[g]);
-}
+#pragma GCC push_options
+#pragma GCC target("avx2")
 
-__attribute__((target("avx2"))) void run_avx2(const QuadraticRow& row, double threshold, int* steps, double* zx,
-                                               double* zy, double* size) {
+void run_avx2(const QuadraticRow& row, double threshold, int* steps, double* zx, double* zy, double* size) {
     Lanes s;
     int next = 0, busy = 0, it = 0, deadline = INT_MAX;
 
@@ -81,43 +76,54 @@ __attribute__((target("avx2"))) void run_avx2(const QuadraticRow& row, double th
     for (int lane = 0; lane < kLanes; ++lane) load(lane, 0);
     const __m256d limit = _mm256_set1_pd(threshold);
     __m256d x[kGroups], y[kGroups], xx[kGroups], yy[kGroups];
-    for (int g = 0; g < kGroups; ++g) reload(s, g, x, y, xx, yy);
+    auto reload = [&](auto g) {
+        x[g] = _mm256_load_pd(s.x + 4 * g);
+        y[g] = _mm256_load_pd(s.y + 4 * g);
+        xx[g] = _mm256_load_pd(s.xx + 4 * g);
+        yy[g] = _mm256_load_pd(s.yy + 4 * g);
+    };
+    auto store = [&](auto g) {
+        _mm256_store_pd(s.x + 4 * g, x[g]);
+        _mm256_store_pd(s.y + 4 * g, y[g]);
+        _mm256_store_pd(s.xx + 4 * g, xx[g]);
+        _mm256_store_pd(s.yy + 4 * g, yy[g]);
+    };
+    auto step = [&](auto g, int* escaped) {
+        const __m256d xy = _mm256_mul_pd(x[g], y[g]);
+        const __m256d t = _mm256_sub_pd(xx[g], yy[g]);
+        y[g] = _mm256_add_pd(_mm256_add_pd(xy, xy), _mm256_load_pd(s.ci + 4 * g));
+        x[g] = _mm256_add_pd(t, _mm256_load_pd(s.cr + 4 * g));
+        xx[g] = _mm256_mul_pd(x[g], x[g]);
+        yy[g] = _mm256_mul_pd(y[g], y[g]);
+        // Not inside: above the threshold, or NaN.
+        escaped[g] = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(xx[g], yy[g]), limit, _CMP_NLE_UQ));
+    };
     while (busy > 0) {
+        // Iterate in registers, with nothing else in the loop, until some lane finishes: it
+        // escapes, or the oldest point reaches the limit at `deadline`.
+        for_each_group(reload);
         int escaped[kGroups];
-#pragma GCC unroll 4
-        for (int g = 0; g < kGroups; ++g) {
-            const __m256d xy = _mm256_mul_pd(x[g], y[g]);
-            const __m256d t = _mm256_sub_pd(xx[g], yy[g]);
-            y[g] = _mm256_add_pd(_mm256_add_pd(xy, xy), _mm256_load_pd(s.ci + 4 * g));
-            x[g] = _mm256_add_pd(t, _mm256_load_pd(s.cr + 4 * g));
-            xx[g] = _mm256_mul_pd(x[g], x[g]);
-            yy[g] = _mm256_mul_pd(y[g], y[g]);
-            // Not inside: above the threshold, or NaN.
-            escaped[g] = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(xx[g], yy[g]), limit, _CMP_NLE_UQ));
+        for (;;) {
+            for_each_group([&](auto g) { step(g, escaped); });
+            if ((escaped[0] | escaped[1] | escaped[2] | escaped[3]) || it == deadline) break;
+            ++it;
         }
-        // Only the group with a finished lane leaves the registers; the others keep going.
-        if (escaped[0] | escaped[1] | escaped[2] | escaped[3]) {
-            for (int g = 0; g < kGroups; ++g) {
-                if (!escaped[g]) continue;
-                store(s, g, x, y, xx, yy);
-                for (int l = 0; l < kWidth; ++l)
-                    if ((escaped[g] >> l & 1) && s.pixel[4 * g + l] >= 0) finish(4 * g + l);
-                reload(s, g, x, y, xx, yy);
-            }
-        }
+        for_each_group(store);
+        for (int lane = 0; lane < kLanes; ++lane)
+            if ((escaped[lane / kWidth] >> lane % kWidth & 1) && s.pixel[lane] >= 0) finish(lane);
         if (it == deadline) {
-            for (int g = 0; g < kGroups; ++g) store(s, g, x, y, xx, yy);
             for (int lane = 0; lane < kLanes; ++lane)
                 if (s.pixel[lane] >= 0 && it - s.born[lane] + 1 >= row.maxiter) finish(lane);
             deadline = INT_MAX;
             for (int lane = 0; lane < kLanes; ++lane)
                 if (s.pixel[lane] >= 0 && s.born[lane] + row.maxiter - 1 < deadline)
                     deadline = s.born[lane] + row.maxiter - 1;
-            for (int g = 0; g < kGroups; ++g) reload(s, g, x, y, xx, yy);
         }
         ++it;
     }
 }
+
+#pragma GCC pop_options
 
 bool have_avx2() {
     static const bool yes = __builtin_cpu_supports("avx2");
