@@ -194,12 +194,7 @@ int run_render(const std::vector<std::string>& args) {
     set_render_threads(options->threads.value_or(int(std::max(1u, std::thread::hardware_concurrency()))));
     {
         Progress progress(state.settings.yres);
-        state.render.j = 0;
-        state.render.okfractal = true;
-        while (state.render.okfractal) {
-            fractaldriver(state);
-            progress.update(state.render.j);
-        }
+        render_image(state, [&progress](int rows_done) { progress.update(rows_done); });
     }
 
     bool written;

@@ -166,11 +166,14 @@ int render_threads() { return g_threads; }
 
 void discard_rows_in_flight() { pipeline().stop(); }
 
-bool render_image(LiveState& state) {
+bool render_image(LiveState& state, const std::function<void(int rows_done)>& after_row) {
     if (!type_available(state.settings.ftype)) return false;
     state.render.j = 0;
     state.render.okfractal = true;
-    while (state.render.okfractal) drive(state, false);
+    while (state.render.okfractal) {
+        drive(state, false);
+        if (after_row) after_row(state.render.okfractal ? state.render.j : state.settings.yres);
+    }
     return true;
 }
 

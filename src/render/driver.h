@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "platform/surface.h"
 #include "render/live_state.h"
 
@@ -24,8 +26,8 @@ int render_threads();
 // Drops rows computed ahead; call when the settings change under a paused image.
 void discard_rows_in_flight();
 
-// Renders the whole current image into the image surface, as the explorer would.
-// False if the type has no generator yet.
-bool render_image(LiveState& state);
+// Renders the whole current image into the image surface, as the explorer would, calling
+// `after_row` with the rows done after each one. False if the type has no generator yet.
+bool render_image(LiveState& state, const std::function<void(int rows_done)>& after_row = {});
 
 }  // namespace zoquel

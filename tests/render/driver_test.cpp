@@ -96,6 +96,17 @@ TEST_F(Driver, PauseAndResumeContinueAtTheSameRow) {
         for (int x = 0; x < 40; ++x) ASSERT_EQ(st.image.get_pixel(x, y), whole.get_pixel(x, y));
 }
 
+TEST_F(Driver, AHeadlessRenderReportsEveryRowInOrder) {
+    for (int threads : {1, 2}) {
+        set_render_threads(threads);
+        std::vector<int> reported;
+        ASSERT_TRUE(render_image(live(), [&](int rows_done) { reported.push_back(rows_done); }));
+        ASSERT_EQ(reported.size(), 30u) << threads;
+        for (int i = 0; i < 30; ++i) EXPECT_EQ(reported[std::size_t(i)], i + 1);
+    }
+    set_render_threads(1);
+}
+
 TEST_F(Driver, CompletionFlags) {
     LiveState& st = live();
     st.settings.method = 1;
