@@ -1,6 +1,9 @@
 #include "formulas/boundary_tracer.h"
 
+#include <vector>
+
 #include "formulas/complex_math.h"
+#include "formulas/quadratic_row_kernel.h"
 #include "render/live_state.h"
 #include "render/side_channels.h"
 
@@ -10,10 +13,12 @@ namespace {
 
 // The neighbours always escape at this radius, whatever the pixel's own.
 constexpr double kNeighbourRadius = 16.0;
+constexpr int kSiegelDisks = 3;
 
 struct Image {
     int method = 0;
     int maxiter = 256;
+    int inside = 0;
     double maxsize = 16;
     Cx c;
     double exponent = 2;
@@ -58,6 +63,7 @@ void bt_setup(LiveState& state) {
     const Param& p = s.params();
     image.method = s.method;
     image.maxiter = s.maxiter;
+    image.inside = s.inside;
     image.maxsize = p.maxsize;
     image.c = Cx{p.jcx, p.jcy};
     image.exponent = p.p0;
@@ -90,8 +96,70 @@ int bt(double px, double py, double* zx, double* zy, double* size) {
     return 255;
 }
 
+namespace {
+
+// Start points of orbits for the vector loop, with what it leaves.
+struct Orbits {
+    std::vector<double> zr, zi, cr, ci, zx, zy, size;
+    std::vector<int> steps;
+    void clear() {
+        for (auto* v : {&zr, &zi, &cr, &ci}) v->clear();
+    }
+    void add(double x, double y) {
+        if (image.method == 0) {
+            zr.push_back(0), zi.push_back(0), cr.push_back(x), ci.push_back(y);
+        } else {
+            zr.push_back(x), zi.push_back(y), cr.push_back(image.c.re), ci.push_back(image.c.im);
+        }
+    }
+    // Iterates every start point; false where the vector loop does not run.
+    bool run(double radius, double* out_zx, double* out_zy, double* out_size) {
+        const std::size_t n = zr.size();
+        steps.resize(n);
+        if (!out_zx) {
+            zx.resize(n), zy.resize(n), size.resize(n);
+            out_zx = zx.data(), out_zy = zy.data(), out_size = size.data();
+        }
+        const QuadraticRow row{zr.data(), zi.data(), cr.data(), ci.data(), int(n), radius, image.maxiter};
+        return quadratic_escape_row(row, steps.data(), out_zx, out_zy, out_size);
+    }
+};
+
+// A row of bt() at exponent 2: the pixels' own orbits, then the neighbours of the bounded
+// ones, each batch through the vector loop.
+bool bt_row(const double* xs, double y, int count, int* n, double* zx, double* zy, double* size) {
+    // The Siegel-disk colouring reads each pixel's side channel, which a row does not leave.
+    if (!image.square || image.inside == kSiegelDisks) return false;
+    thread_local Orbits own, near;
+    own.clear();
+    for (int i = 0; i < count; ++i) own.add(xs[i], y);
+    if (!own.run(image.maxsize, zx, zy, size)) return false;
+    near.clear();
+    for (int i = 0; i < count; ++i) {
+        if (size[i] > image.maxsize) continue;
+        const double px = xs[i];
+        near.add(px + image.xinc, y), near.add(px - image.xinc, y);
+        near.add(px, y + image.yinc), near.add(px, y - image.yinc);
+    }
+    if (!near.run(kNeighbourRadius, nullptr, nullptr, nullptr)) return false;
+    std::size_t k = 0;
+    for (int i = 0; i < count; ++i) {
+        if (size[i] > image.maxsize) {
+            n[i] = 255;
+            continue;
+        }
+        bool escaping_neighbour = false;
+        for (int q = 0; q < 4; ++q, ++k) escaping_neighbour = escaping_neighbour || near.size[k] > kNeighbourRadius;
+        size[i] = escaping_neighbour ? 0 : image.maxsize + 1.0;
+        n[i] = escaping_neighbour ? 0 : 255;
+    }
+    return true;
+}
+
+}  // namespace
+
 TypeImplementation bt_implementation() {
-    return {.generator = bt, .setup = bt_setup, .formula_text = {kFormulaText[0], kFormulaText[1]}};
+    return {.generator = bt, .setup = bt_setup, .row_kernel = bt_row, .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

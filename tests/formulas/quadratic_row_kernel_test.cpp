@@ -8,6 +8,8 @@
 #include "formulas/quadratic_row_kernel.h"
 #include "render/driver.h"
 #include "render/live_state.h"
+#include "render/type_registry.h"
+#include "render/type_selection.h"
 
 namespace zoquel {
 namespace {
@@ -63,6 +65,56 @@ TEST(QuadraticRowKernel, RadiusBoundaryAndOddSizes) {
     expect_rows_match(st, {0.5}, 0.5);
     st.settings.pc[0].maxsize = 1e29;
     expect_rows_match(st, xs, 0.2);
+}
+
+// The boundary tracer's rows at exponent 2 go through the vector loop too: its own orbit
+// and its four neighbours'.
+TEST(QuadraticRowKernel, BoundaryTracerRowsMatchItsPixels) {
+    HeadlessHost host;
+    reset_live_state(host);
+    LiveState& st = live();
+    for (int method = 0; method < 2; ++method) {
+        choose_type(st.settings, st.firsttime, 35, method);
+        st.settings.xres = st.settings.yres = 120;
+        for (int maxiter : {1, 64, 500}) {
+            st.settings.maxiter = maxiter;
+            begin_image(st);
+            const TypeImplementation& impl = implementation(35);
+            ASSERT_NE(impl.row_kernel, nullptr);
+            const View& v = st.settings.view();
+            std::vector<double> xs;
+            for (int i = 0; i < 120; ++i) xs.push_back(v.xmin + i * st.render.xside / 119);
+            std::vector<int> n(xs.size());
+            std::vector<double> zx(xs.size()), zy(xs.size()), size(xs.size());
+            int boundary = 0;
+            for (int row = 0; row < 120; row += 7) {
+                const double y = v.ymin + (119 - row) * st.render.yside / 119;
+                ASSERT_TRUE(impl.row_kernel(xs.data(), y, 120, n.data(), zx.data(), zy.data(), size.data()));
+                for (std::size_t i = 0; i < xs.size(); ++i) {
+                    double ex, ey, es;
+                    const int en = impl.generator(xs[i], y, &ex, &ey, &es);
+                    ASSERT_EQ(n[i], en) << method << " " << maxiter << " " << row << " " << i;
+                    ASSERT_EQ(std::memcmp(&zx[i], &ex, sizeof ex), 0);
+                    ASSERT_EQ(std::memcmp(&zy[i], &ey, sizeof ey), 0);
+                    ASSERT_EQ(std::memcmp(&size[i], &es, sizeof es), 0);
+                    boundary += en == 0;
+                }
+            }
+            if (maxiter > 1) {
+                EXPECT_GT(boundary, 0) << "the rows cross the border";
+            }
+        }
+    }
+    // Other exponents, and the Siegel-disk colouring, keep the scalar loop.
+    double x = 0, zx, zy, size;
+    int n;
+    st.settings.params().p0 = 3;
+    begin_image(st);
+    EXPECT_FALSE(implementation(35).row_kernel(&x, 0, 1, &n, &zx, &zy, &size));
+    st.settings.params().p0 = 2;
+    st.settings.inside = 3;
+    begin_image(st);
+    EXPECT_FALSE(implementation(35).row_kernel(&x, 0, 1, &n, &zx, &zy, &size));
 }
 
 TEST(QuadraticRowKernel, ThresholdDecidesAsTheRoundedModulus) {
