@@ -98,50 +98,29 @@ int bt(double px, double py, double* zx, double* zy, double* size) {
 
 namespace {
 
-// Start points of orbits for the vector loop, with what it leaves.
-struct Orbits {
-    std::vector<double> zr, zi, cr, ci, zx, zy, size;
-    std::vector<int> steps;
-    void clear() {
-        for (auto* v : {&zr, &zi, &cr, &ci}) v->clear();
-    }
-    void add(double x, double y) {
-        if (image.method == 0) {
-            zr.push_back(0), zi.push_back(0), cr.push_back(x), ci.push_back(y);
-        } else {
-            zr.push_back(x), zi.push_back(y), cr.push_back(image.c.re), ci.push_back(image.c.im);
-        }
-    }
-    // Iterates every start point; false where the vector loop does not run.
-    bool run(double radius, double* out_zx, double* out_zy, double* out_size) {
-        const std::size_t n = zr.size();
-        steps.resize(n);
-        if (!out_zx) {
-            zx.resize(n), zy.resize(n), size.resize(n);
-            out_zx = zx.data(), out_zy = zy.data(), out_size = size.data();
-        }
-        const QuadraticRow row{zr.data(), zi.data(), cr.data(), ci.data(), int(n), radius, image.maxiter};
-        return quadratic_escape_row(row, steps.data(), out_zx, out_zy, out_size);
-    }
-};
-
 // A row of bt() at exponent 2: the pixels' own orbits, then the neighbours of the bounded
 // ones, each batch through the vector loop.
 bool bt_row(const double* xs, double y, int count, int* n, double* zx, double* zy, double* size) {
     // The Siegel-disk colouring reads each pixel's side channel, which a row does not leave.
     if (!image.square || image.inside == kSiegelDisks) return false;
-    thread_local Orbits own, near;
-    own.clear();
+    thread_local QuadraticBatch own, near;
+    thread_local std::vector<int> near_steps;
+    thread_local std::vector<double> near_zx, near_zy, near_size;
+    own.start(image.method, image.c.re, image.c.im);
     for (int i = 0; i < count; ++i) own.add(xs[i], y);
-    if (!own.run(image.maxsize, zx, zy, size)) return false;
-    near.clear();
+    if (!own.run(image.maxsize, image.maxiter, n, zx, zy, size)) return false;
+    near.start(image.method, image.c.re, image.c.im);
+    std::size_t neighbours = 0;
     for (int i = 0; i < count; ++i) {
         if (size[i] > image.maxsize) continue;
         const double px = xs[i];
         near.add(px + image.xinc, y), near.add(px - image.xinc, y);
         near.add(px, y + image.yinc), near.add(px, y - image.yinc);
+        neighbours += 4;
     }
-    if (!near.run(kNeighbourRadius, nullptr, nullptr, nullptr)) return false;
+    near_steps.resize(neighbours), near_zx.resize(neighbours), near_zy.resize(neighbours), near_size.resize(neighbours);
+    if (!near.run(kNeighbourRadius, image.maxiter, near_steps.data(), near_zx.data(), near_zy.data(), near_size.data()))
+        return false;
     std::size_t k = 0;
     for (int i = 0; i < count; ++i) {
         if (size[i] > image.maxsize) {
@@ -149,7 +128,7 @@ bool bt_row(const double* xs, double y, int count, int* n, double* zx, double* z
             continue;
         }
         bool escaping_neighbour = false;
-        for (int q = 0; q < 4; ++q, ++k) escaping_neighbour = escaping_neighbour || near.size[k] > kNeighbourRadius;
+        for (int q = 0; q < 4; ++q, ++k) escaping_neighbour = escaping_neighbour || near_size[k] > kNeighbourRadius;
         size[i] = escaping_neighbour ? 0 : image.maxsize + 1.0;
         n[i] = escaping_neighbour ? 0 : 255;
     }

@@ -74,19 +74,11 @@ void mandelbrot_setup(LiveState& state) {
 
 bool mandelbrot_row(const double* xs, double y, int count, int* n, double* zx, double* zy, double* size) {
     if (!image.plain_square) return false;
-    thread_local std::vector<double> zr0, zi0, cr, ci;
-    const std::size_t w = std::size_t(count);
-    zr0.resize(w), zi0.resize(w), cr.resize(w), ci.resize(w);
-    for (std::size_t i = 0; i < w; ++i) {
-        if (image.method == 0) {
-            zr0[i] = 0, zi0[i] = 0, cr[i] = xs[i], ci[i] = y;
-        } else {
-            zr0[i] = xs[i], zi0[i] = y, cr[i] = image.cx, ci[i] = image.cy;
-        }
-    }
-    QuadraticRow row{zr0.data(), zi0.data(), cr.data(), ci.data(), count, image.maxsize, image.maxiter};
-    if (!quadratic_escape_row(row, n, zx, zy, size)) return false;
-    for (std::size_t i = 0; i < w; ++i) n[i] = n[i] % 255 + 1;
+    thread_local QuadraticBatch batch;
+    batch.start(image.method, image.cx, image.cy);
+    for (int i = 0; i < count; ++i) batch.add(xs[i], y);
+    if (!batch.run(image.maxsize, image.maxiter, n, zx, zy, size)) return false;
+    for (int i = 0; i < count; ++i) n[i] = n[i] % 255 + 1;
     return true;
 }
 

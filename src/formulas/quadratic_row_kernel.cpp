@@ -154,4 +154,22 @@ bool quadratic_escape_row(const QuadraticRow& row, int* steps, double* zx, doubl
 #endif
 }
 
+void QuadraticBatch::start(int method, double cx, double cy) {
+    method_ = method, cx_ = cx, cy_ = cy;
+    zr_.clear(), zi_.clear(), cr_.clear(), ci_.clear();
+}
+
+void QuadraticBatch::add(double x, double y) {
+    if (method_ == 0) {
+        zr_.push_back(0), zi_.push_back(0), cr_.push_back(x), ci_.push_back(y);
+    } else {
+        zr_.push_back(x), zi_.push_back(y), cr_.push_back(cx_), ci_.push_back(cy_);
+    }
+}
+
+bool QuadraticBatch::run(double radius, int maxiter, int* steps, double* zx, double* zy, double* size) const {
+    const QuadraticRow row{zr_.data(), zi_.data(), cr_.data(), ci_.data(), int(zr_.size()), radius, maxiter};
+    return quadratic_escape_row(row, steps, zx, zy, size);
+}
+
 }  // namespace zoquel

@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 
 namespace zoquel {
 
@@ -19,6 +20,21 @@ struct QuadraticRow {
 // False, with nothing written, where the processor has no vector loop (the caller then uses
 // the scalar one) or the loop would not take a step.
 bool quadratic_escape_row(const QuadraticRow& row, int* steps, double* zx, double* zy, double* size);
+
+// Start points gathered for the vector loop by plane: on the parameter plane (method 0) z
+// starts at 0 and c is the point; on the dynamic plane z starts at the point and c is fixed.
+class QuadraticBatch {
+public:
+    void start(int method, double cx, double cy);
+    void add(double x, double y);
+    // Iterates every point added since start, writing as quadratic_escape_row does.
+    bool run(double radius, int maxiter, int* steps, double* zx, double* zy, double* size) const;
+
+private:
+    int method_ = 0;
+    double cx_ = 0, cy_ = 0;
+    std::vector<double> zr_, zi_, cr_, ci_;
+};
 
 // The largest q with sqrt(q) <= radius: comparing |z|^2 with it decides exactly as
 // comparing the rounded |z| with the radius does.
