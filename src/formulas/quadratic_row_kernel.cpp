@@ -22,7 +22,8 @@ constexpr int kWidth = 4, kGroups = 4, kLanes = kWidth * kGroups;
 // is done, so no lane waits for a slow neighbour. The state lives in registers while no lane
 // needs attention, and in these arrays while lanes are finished and refilled.
 struct Lanes {
-    alignas(32) double x[kLanes], y[kLanes], xx[kLanes], yy[kLanes], cr[kLanes], ci[kLanes];
+    // d is x*x - y*y, the first half of the next step: three registers a group, not four.
+    alignas(32) double x[kLanes], y[kLanes], d[kLanes], cr[kLanes], ci[kLanes];
     int pixel[kLanes];
     int born[kLanes];  // the iteration of the lane's first step
 };
@@ -60,43 +61,42 @@ void run_avx2(const QuadraticRow& row, double threshold, int* steps, double* zx,
             s.born[lane] = INT_MAX / 2;
             s.x[lane] = s.y[lane] = s.cr[lane] = s.ci[lane] = 0;
         }
-        s.xx[lane] = s.x[lane] * s.x[lane];
-        s.yy[lane] = s.y[lane] * s.y[lane];
+        s.d[lane] = s.x[lane] * s.x[lane] - s.y[lane] * s.y[lane];
     };
     auto finish = [&](int lane) {
         const int p = s.pixel[lane];
         steps[p] = it - s.born[lane] + 1;
         zx[p] = s.x[lane];
         zy[p] = s.y[lane];
-        size[p] = std::sqrt(s.xx[lane] + s.yy[lane]);
+        size[p] = std::sqrt(s.x[lane] * s.x[lane] + s.y[lane] * s.y[lane]);
         --busy;
         load(lane, it + 1);
     };
 
     for (int lane = 0; lane < kLanes; ++lane) load(lane, 0);
     const __m256d limit = _mm256_set1_pd(threshold);
-    __m256d x[kGroups], y[kGroups], xx[kGroups], yy[kGroups];
+    __m256d x[kGroups], y[kGroups], d[kGroups];
     auto reload = [&](auto g) {
         x[g] = _mm256_load_pd(s.x + 4 * g);
         y[g] = _mm256_load_pd(s.y + 4 * g);
-        xx[g] = _mm256_load_pd(s.xx + 4 * g);
-        yy[g] = _mm256_load_pd(s.yy + 4 * g);
+        d[g] = _mm256_load_pd(s.d + 4 * g);
     };
     auto store = [&](auto g) {
         _mm256_store_pd(s.x + 4 * g, x[g]);
         _mm256_store_pd(s.y + 4 * g, y[g]);
-        _mm256_store_pd(s.xx + 4 * g, xx[g]);
-        _mm256_store_pd(s.yy + 4 * g, yy[g]);
+        _mm256_store_pd(s.d + 4 * g, d[g]);
+    };
+    // Lanes not inside: |z|^2 above the threshold, or NaN.
+    auto outside = [&](__m256d xx, __m256d yy) {
+        return _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(xx, yy), limit, _CMP_NLE_UQ));
     };
     auto step = [&](auto g, int* escaped) {
         const __m256d xy = _mm256_mul_pd(x[g], y[g]);
-        const __m256d t = _mm256_sub_pd(xx[g], yy[g]);
         y[g] = _mm256_add_pd(_mm256_add_pd(xy, xy), _mm256_load_pd(s.ci + 4 * g));
-        x[g] = _mm256_add_pd(t, _mm256_load_pd(s.cr + 4 * g));
-        xx[g] = _mm256_mul_pd(x[g], x[g]);
-        yy[g] = _mm256_mul_pd(y[g], y[g]);
-        // Not inside: above the threshold, or NaN.
-        escaped[g] = _mm256_movemask_pd(_mm256_cmp_pd(_mm256_add_pd(xx[g], yy[g]), limit, _CMP_NLE_UQ));
+        x[g] = _mm256_add_pd(d[g], _mm256_load_pd(s.cr + 4 * g));
+        const __m256d xx = _mm256_mul_pd(x[g], x[g]), yy = _mm256_mul_pd(y[g], y[g]);
+        d[g] = _mm256_sub_pd(xx, yy);
+        escaped[g] = outside(xx, yy);
     };
     while (busy > 0) {
         // Iterate in registers, with nothing else in the loop, until some lane finishes: it
