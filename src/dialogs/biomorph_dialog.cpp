@@ -11,7 +11,7 @@
 
 namespace zoquel {
 
-BiomorphDialog::BiomorphDialog(const Settings& settings, QWidget* parent) : QDialog(parent), result_(settings) {
+BiomorphDialog::BiomorphDialog(const Settings& settings, QWidget* parent) : SettingsDialog(settings, parent) {
     setWindowTitle("Select the Biomorph Variation Type");
     setObjectName("id1000");
     auto* box = new QGroupBox(this);
@@ -28,9 +28,7 @@ BiomorphDialog::BiomorphDialog(const Settings& settings, QWidget* parent) : QDia
     buttons_[std::size_t(current)]->setChecked(true);
 
     auto* hint = new QLabel("Press 'B' to re-display this dialog box.", this);
-    auto buttons = make_ok_cancel(this);
-    ok_ = buttons.ok;
-    cancel_ = buttons.cancel;
+    const OkCancel buttons = add_ok_cancel();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);
     layout->addWidget(hint);

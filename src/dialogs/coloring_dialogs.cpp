@@ -24,7 +24,7 @@ constexpr const char* kInsideCaptions[5] = {"Solid Color", "ZMag", "Angular Deco
 }  // namespace
 
 ColoringMethodDialog::ColoringMethodDialog(Side side, const Settings& settings, QWidget* parent)
-    : QDialog(parent), side_(side), result_(settings) {
+    : SettingsDialog(settings, parent), side_(side) {
     const bool out = side == Side::outside;
     setWindowTitle(out ? "Select the Outside Coloring Method" : "Select the Inside Coloring Method");
     setObjectName(out ? "id500" : "id600");
@@ -59,9 +59,7 @@ ColoringMethodDialog::ColoringMethodDialog(Side side, const Settings& settings, 
     if (current < 0 || current > 4) current = out ? 1 : 0;
     buttons_[std::size_t(current)]->setChecked(true);
 
-    auto buttons = make_ok_cancel(this);
-    ok_ = buttons.ok;
-    cancel_ = buttons.cancel;
+    const OkCancel buttons = add_ok_cancel();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);
     layout->addLayout(buttons.row);
@@ -76,7 +74,7 @@ void ColoringMethodDialog::accept() {
 }
 
 ColoursDialog::ColoursDialog(const Settings& settings, DialogMessages* messages, QWidget* parent)
-    : QDialog(parent), result_(settings), messages_(messages ? messages : &standard_messages()) {
+    : SettingsDialog(settings, parent), messages_(messages ? messages : &standard_messages()) {
     setWindowTitle("Choose Colors ( 0 - 255 )");
     setObjectName("id700");
     const ColourForm values = colour_form_from(settings);
@@ -97,9 +95,7 @@ ColoursDialog::ColoursDialog(const Settings& settings, DialogMessages* messages,
     const bool insideEditable = inside_colours_editable(settings.ftype, settings.method);
     for (int i = 0; i < 3; ++i) edits_[std::size_t(i)]->setEnabled(insideEditable);
 
-    auto buttons = make_ok_cancel(this);
-    ok_ = buttons.ok;
-    cancel_ = buttons.cancel;
+    const OkCancel buttons = add_ok_cancel();
     auto* row = new QHBoxLayout;
     row->addWidget(boxes[0]);
     row->addWidget(boxes[1]);
@@ -107,8 +103,8 @@ ColoursDialog::ColoursDialog(const Settings& settings, DialogMessages* messages,
     layout->addLayout(row);
     layout->addLayout(buttons.row);
     for (int i = 0; i + 1 < 6; ++i) setTabOrder(edits_[std::size_t(i)], edits_[std::size_t(i + 1)]);
-    setTabOrder(edits_[5], ok_);
-    setTabOrder(ok_, cancel_);
+    setTabOrder(edits_[5], ok_button());
+    setTabOrder(ok_button(), cancel_button());
     (insideEditable ? edits_[0] : edits_[3])->setFocus();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-#include <QDialog>
 #include <array>
 
+#include "dialogs/settings_dialog.h"
 #include "render/coloring_choice.h"
 #include "render/settings.h"
 
@@ -17,28 +17,22 @@ class DialogMessages;
 // "Select the Outside Coloring Method" and "Select the Inside Coloring Method": one radio
 // button per method. Each takes a copy of the settings; after OK, settings() holds the chosen
 // method (outside or inside), otherwise the settings as given.
-class ColoringMethodDialog : public QDialog {
+class ColoringMethodDialog : public SettingsDialog {
     Q_OBJECT
 public:
     enum class Side { outside, inside };
     ColoringMethodDialog(Side side, const Settings& settings, QWidget* parent = nullptr);
 
-    const Settings& settings() const { return result_; }
     // Method button i (0..4), object name id520 + i or id620 + i.
     QRadioButton* method_button(int i) const { return buttons_[std::size_t(i)]; }
-    QPushButton* ok_button() const { return ok_; }
-    QPushButton* cancel_button() const { return cancel_; }
 
 public slots:
     void accept() override;
 
 private:
     Side side_;
-    Settings result_;
     std::array<QRadioButton*, 5> buttons_{};
     QButtonGroup* group_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
 };
 
 class OutsideDialog : public ColoringMethodDialog {
@@ -58,28 +52,22 @@ public:
 // "Choose Colors ( 0 - 255 )": the inside and outside solid colours. OK stores all six values
 // only when each lies in 0..255; otherwise "color range: 0 - 255" goes to `messages` and the
 // dialog stays open as typed.
-class ColoursDialog : public QDialog {
+class ColoursDialog : public SettingsDialog {
     Q_OBJECT
 public:
     explicit ColoursDialog(const Settings& settings, DialogMessages* messages = nullptr, QWidget* parent = nullptr);
 
-    const Settings& settings() const { return result_; }
     const ColourOutcome& outcome() const { return outcome_; }
     // Edits 730..735: inside red, green, blue, outside red, green, blue.
     QLineEdit* edit(int id) const;
-    QPushButton* ok_button() const { return ok_; }
-    QPushButton* cancel_button() const { return cancel_; }
 
 public slots:
     void accept() override;
 
 private:
-    Settings result_;
     ColourOutcome outcome_;
     DialogMessages* messages_;
     std::array<QLineEdit*, 6> edits_{};
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace zoquel

@@ -26,7 +26,7 @@ constexpr int kSequenceChars = 259;
 }  // namespace
 
 LyapunovDialog::LyapunovDialog(const Settings& settings, DialogMessages* messages, QWidget* parent)
-    : QDialog(parent), result_(settings), messages_(messages ? messages : &standard_messages()) {
+    : SettingsDialog(settings, parent), messages_(messages ? messages : &standard_messages()) {
     setWindowTitle("Lyapunov Options");
     setObjectName("id1400");
     const LyapunovForm f = lyapunov_form_from(settings);
@@ -83,9 +83,7 @@ LyapunovDialog::LyapunovDialog(const Settings& settings, DialogMessages* message
     pickover->setEnabled(!markusInUse);
 
     auto* hint = new QLabel("Press 'Alt + L' to re-display this dialog box.", this);
-    auto buttons = make_ok_cancel(this);
-    ok_ = buttons.ok;
-    cancel_ = buttons.cancel;
+    const OkCancel buttons = add_ok_cancel();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(markus);
     layout->addWidget(pickover);
@@ -98,8 +96,8 @@ LyapunovDialog::LyapunovDialog(const Settings& settings, DialogMessages* message
     setTabOrder(algorithms_[0], algorithms_[1]);
     setTabOrder(algorithms_[1], edits_[3]);
     for (int i = 3; i + 1 < 7; ++i) setTabOrder(edits_[std::size_t(i)], edits_[std::size_t(i + 1)]);
-    setTabOrder(edits_[6], ok_);
-    setTabOrder(ok_, cancel_);
+    setTabOrder(edits_[6], ok_button());
+    setTabOrder(ok_button(), cancel_button());
     tab_to_checked(group_);
     (markusInUse ? edits_[0] : edits_[3])->setFocus();
 }

@@ -38,7 +38,7 @@ double real_of(const QLineEdit* e) { return read_real(e->text().toStdString()); 
 }  // namespace
 
 NewtonOptionsDialog::NewtonOptionsDialog(const Settings& settings, DialogMessages* messages, QWidget* parent)
-    : QDialog(parent), result_(settings), messages_(messages ? messages : &standard_messages()) {
+    : SettingsDialog(settings, parent), messages_(messages ? messages : &standard_messages()) {
     setWindowTitle("Select Newton options");
     setObjectName("id800");
     const NewtonOptionsForm values = newton_options_from(settings);
@@ -80,9 +80,7 @@ NewtonOptionsDialog::NewtonOptionsDialog(const Settings& settings, DialogMessage
     relaxation_form->addRow("mx ( 0.02 - 1.99 ) :", mx_);
     relaxation_form->addRow("my ( -0.99 - 0.99 ) :", my_);
 
-    auto buttons = make_ok_cancel(this);
-    ok_ = buttons.ok;
-    cancel_ = buttons.cancel;
+    const OkCancel buttons = add_ok_cancel();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(basin_box);
     layout->addWidget(cells);
@@ -111,7 +109,7 @@ void NewtonOptionsDialog::accept() {
     QDialog::accept();
 }
 
-NvFormulaDialog::NvFormulaDialog(const Settings& settings, QWidget* parent) : QDialog(parent), result_(settings) {
+NvFormulaDialog::NvFormulaDialog(const Settings& settings, QWidget* parent) : SettingsDialog(settings, parent) {
     setWindowTitle("Select the Formula");
     setObjectName("id1300");
     auto* grid = new QGridLayout;
@@ -136,9 +134,7 @@ NvFormulaDialog::NvFormulaDialog(const Settings& settings, QWidget* parent) : QD
         if (on) offer_basin(id);
     });
 
-    auto buttons = make_ok_cancel(this);
-    ok_ = buttons.ok;
-    cancel_ = buttons.cancel;
+    const OkCancel buttons = add_ok_cancel();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(basin_);

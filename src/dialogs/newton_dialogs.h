@@ -1,7 +1,7 @@
 #pragma once
-#include <QDialog>
 #include <array>
 
+#include "dialogs/settings_dialog.h"
 #include "render/settings.h"
 
 class QButtonGroup;
@@ -18,48 +18,39 @@ class DialogMessages;
 // exponent and the relaxation factor. OK checks every entry and, only when all pass, closes
 // with the edited copy in settings(); a refused entry goes to `messages` and the dialog stays
 // open with the text as typed.
-class NewtonOptionsDialog : public QDialog {
+class NewtonOptionsDialog : public SettingsDialog {
     Q_OBJECT
 public:
     explicit NewtonOptionsDialog(const Settings& settings, DialogMessages* messages = nullptr,
                                  QWidget* parent = nullptr);
 
-    const Settings& settings() const { return result_; }
     QRadioButton* basin_button(int i) const { return basin_[std::size_t(i)]; }  // 820 Off, 821 On
     QLineEdit* cellsize() const { return cellsize_; }                           // 840
     QLineEdit* exponent() const { return exponent_; }                           // 860
     QLineEdit* mx() const { return mx_; }                                       // 880
     QLineEdit* my() const { return my_; }                                       // 885
-    QPushButton* ok_button() const { return ok_; }
-    QPushButton* cancel_button() const { return cancel_; }
 
 public slots:
     void accept() override;
 
 private:
-    Settings result_;
     DialogMessages* messages_;
     QButtonGroup* basin_group_ = nullptr;
     std::array<QRadioButton*, 2> basin_{};
     QLineEdit *cellsize_ = nullptr, *exponent_ = nullptr, *mx_ = nullptr, *my_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
 };
 
 // "Select the Formula" (type 27): one of the 24 functions and basin colouring, which the
 // functions without roots (19 to 21) do not offer. After OK, settings() holds the choice and
 // formula_changed() tells whether the roots must be searched again.
-class NvFormulaDialog : public QDialog {
+class NvFormulaDialog : public SettingsDialog {
     Q_OBJECT
 public:
     explicit NvFormulaDialog(const Settings& settings, QWidget* parent = nullptr);
 
-    const Settings& settings() const { return result_; }
     bool formula_changed() const { return changed_; }
     QRadioButton* formula_button(int i) const { return formulas_[std::size_t(i)]; }  // 1310 + i
     QCheckBox* basin() const { return basin_; }                                       // 1350
-    QPushButton* ok_button() const { return ok_; }
-    QPushButton* cancel_button() const { return cancel_; }
 
 public slots:
     void accept() override;
@@ -67,13 +58,10 @@ public slots:
 private:
     void offer_basin(int formula);
 
-    Settings result_;
     bool changed_ = false;
     QButtonGroup* group_ = nullptr;
     std::array<QRadioButton*, 24> formulas_{};
     QCheckBox* basin_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace zoquel

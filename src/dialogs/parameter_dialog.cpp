@@ -101,9 +101,8 @@ std::array<std::string, 6> parameter_labels(const Settings& s) {
 }
 
 ParameterDialog::ParameterDialog(const Settings& settings, DialogMessages* messages, QWidget* parent)
-    : QDialog(parent),
+    : SettingsDialog(settings, parent),
       working_(settings),
-      result_(settings),
       messages_(messages ? messages : &standard_messages()) {
     setWindowTitle("Fractal Parameters");
     setObjectName("id400");
@@ -137,9 +136,7 @@ ParameterDialog::ParameterDialog(const Settings& settings, DialogMessages* messa
     restoreLayout->addWidget(restore_dimensions_);
     restoreLayout->addWidget(restore_parameters_);
 
-    auto buttons = make_ok_cancel(this);
-    ok_ = buttons.ok;
-    cancel_ = buttons.cancel;
+    const OkCancel buttons = add_ok_cancel();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -149,8 +146,8 @@ ParameterDialog::ParameterDialog(const Settings& settings, DialogMessages* messa
     for (int i = 0; i + 1 < 13; ++i) setTabOrder(edits_[std::size_t(i)], edits_[std::size_t(i + 1)]);
     setTabOrder(edits_[12], restore_dimensions_);
     setTabOrder(restore_dimensions_, restore_parameters_);
-    setTabOrder(restore_parameters_, ok_);
-    setTabOrder(ok_, cancel_);
+    setTabOrder(restore_parameters_, ok_button());
+    setTabOrder(ok_button(), cancel_button());
 
     fill();
     edits_[0]->setFocus();

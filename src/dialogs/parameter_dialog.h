@@ -1,7 +1,7 @@
 #pragma once
-#include <QDialog>
 #include <array>
 
+#include "dialogs/settings_dialog.h"
 #include "render/parameter_rules.h"
 #include "render/settings.h"
 
@@ -18,14 +18,13 @@ class DialogMessages;
 // Takes a copy of the settings; OK checks every entry and, only when all pass, closes with the
 // edited copy in settings() and the flags for the caller in outcome(). A refused entry is
 // reported through `messages` and the dialog stays open with the text as typed.
-class ParameterDialog : public QDialog {
+class ParameterDialog : public SettingsDialog {
     Q_OBJECT
 public:
     explicit ParameterDialog(const Settings& settings, DialogMessages* messages = nullptr,
                              QWidget* parent = nullptr);
 
     // The edited settings after OK; the settings as given otherwise.
-    const Settings& settings() const { return result_; }
     const ParameterOutcome& outcome() const { return outcome_; }
 
     // Edit by its identifier (405, 410, ... 465) and label by its identifier (470 ... 492).
@@ -33,8 +32,6 @@ public:
     QLabel* label(int id) const;
     QCheckBox* restore_dimensions() const { return restore_dimensions_; }
     QCheckBox* restore_parameters() const { return restore_parameters_; }
-    QPushButton* ok_button() const { return ok_; }
-    QPushButton* cancel_button() const { return cancel_; }
 
 public slots:
     void accept() override;
@@ -43,15 +40,12 @@ private:
     void fill();
 
     Settings working_;  // what the dialog shows; the Julia period is refreshed on opening
-    Settings result_;
     ParameterOutcome outcome_;
     DialogMessages* messages_;
     std::array<QLineEdit*, 13> edits_{};  // 405, 410, ..., 465
     std::array<QLabel*, 6> labels_{};     // 470, 475, 480, 485, 490, 492
     QCheckBox* restore_dimensions_ = nullptr;
     QCheckBox* restore_parameters_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
     bool palint_in_last_edit_ = false;
 };
 

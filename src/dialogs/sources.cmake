@@ -1,5 +1,6 @@
 set(ZOQUEL_DIALOG_SOURCES
   dialog_buttons.cpp
+  settings_dialog.cpp
   dialog_messages.cpp
   dialog_text.cpp
   type_dialog.cpp

@@ -13,7 +13,7 @@
 
 namespace zoquel {
 
-TypeDialog::TypeDialog(TypeChoice current, QWidget* parent) : QDialog(parent), choice_(current) {
+TypeDialog::TypeDialog(TypeChoice current, QWidget* parent) : OkCancelDialog(parent), choice_(current) {
     setWindowTitle("Select the Fractal Type");
     setObjectName("id200");
     if (!valid_type(choice_.ftype)) choice_.ftype = 0;
@@ -44,9 +44,7 @@ TypeDialog::TypeDialog(TypeChoice current, QWidget* parent) : QDialog(parent), c
         method_buttons_[std::size_t(m)] = b;
     }
 
-    auto buttons = make_ok_cancel(this);
-    ok_ = buttons.ok;
-    cancel_ = buttons.cancel;
+    const OkCancel buttons = add_ok_cancel();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(typeBox);

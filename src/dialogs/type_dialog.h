@@ -1,6 +1,7 @@
 #pragma once
-#include <QDialog>
 #include <array>
+
+#include "dialogs/settings_dialog.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -18,7 +19,7 @@ struct TypeChoice {
 // "Select the Fractal Type". Takes the current choice; after exec() returns Accepted,
 // choice() is what the user picked. Choosing changes nothing by itself: the caller passes the
 // choice to choose_type().
-class TypeDialog : public QDialog {
+class TypeDialog : public OkCancelDialog {
     Q_OBJECT
 public:
     explicit TypeDialog(TypeChoice current, QWidget* parent = nullptr);
@@ -27,8 +28,6 @@ public:
 
     QRadioButton* type_button(int ftype) const { return type_buttons_[std::size_t(ftype)]; }
     QRadioButton* method_button(int method) const { return method_buttons_[std::size_t(method)]; }
-    QPushButton* ok_button() const { return ok_; }
-    QPushButton* cancel_button() const { return cancel_; }
 
 public slots:
     void accept() override;
@@ -40,8 +39,6 @@ private:
     std::array<QRadioButton*, 2> method_buttons_{};
     QButtonGroup* types_ = nullptr;
     QButtonGroup* methods_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
     TypeChoice choice_;
 };
 

@@ -29,7 +29,7 @@ std::string integer_text(long v) { return v == 0 ? std::string() : format_intege
 }  // namespace
 
 VolterraLotkaDialog::VolterraLotkaDialog(const Settings& settings, QWidget* parent)
-    : QDialog(parent), result_(settings) {
+    : SettingsDialog(settings, parent) {
     setWindowTitle("Volterra-Lotka Parameters");
     setObjectName("id900");
     const VolterraLotkaForm f = volterra_lotka_form_from(settings);
@@ -60,9 +60,7 @@ VolterraLotkaDialog::VolterraLotkaDialog(const Settings& settings, QWidget* pare
     schemes_[std::size_t(scheme)]->setChecked(true);
 
     auto* hint = new QLabel("Press 'V' to re-display this dialog box.", this);
-    auto buttons = make_ok_cancel(this);
-    ok_ = buttons.ok;
-    cancel_ = buttons.cancel;
+    const OkCancel buttons = add_ok_cancel();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(box);
