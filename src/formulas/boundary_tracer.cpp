@@ -13,7 +13,6 @@ namespace {
 
 // The neighbours always escape at this radius, whatever the pixel's own.
 constexpr double kNeighbourRadius = 16.0;
-constexpr int kSiegelDisks = 3;
 
 struct Image {
     int method = 0;
@@ -102,7 +101,7 @@ namespace {
 // ones, each batch through the vector loop.
 bool bt_row(const double* xs, double y, int count, int* n, double* zx, double* zy, double* size) {
     // The Siegel-disk colouring reads each pixel's side channel, which a row does not leave.
-    if (!image.square || image.inside == kSiegelDisks) return false;
+    if (!image.square || image.inside == kInsideSiegelDisks) return false;
     thread_local QuadraticBatch own, near;
     thread_local std::vector<int> near_steps;
     thread_local std::vector<double> near_zx, near_zy, near_size;

@@ -16,7 +16,6 @@ constexpr double kPi = 3.141592653589793;
 constexpr double kQuarterPi = 0.7853981633974483;
 constexpr double kSqrt2 = 1.4142135623730951;
 constexpr double kCritical = -1.27107;  // f'(-1.27107) = 0
-constexpr int kSmoothing = 2;
 constexpr double kImagLimit = 50;  // cos and sin stay finite out to here
 
 double modulus(cplx z) { return std::sqrt(z.real() * z.real() + z.imag() * z.imag()); }
@@ -248,7 +247,7 @@ void collatznewton_setup(LiveState& state) {
     im.logbailout = std::log(0.001);
     johnston_image = escape_image(s);
     im.cindex = s.cindex == 2 ? 2 : 1;
-    im.smoothing = s.outside == kSmoothing;
+    im.smoothing = s.outside == kOutsideSmoothing;
     im.rootcount = t.count;
     im.roots = t.roots;
 }

@@ -11,7 +11,6 @@ namespace zoquel {
 
 namespace {
 
-constexpr int kSmoothing = 2;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 Cx cube(Cx z) { return z * z * z; }
@@ -90,7 +89,7 @@ void legendre_setup(LiveState& state) {
 void newtonerror_setup(LiveState& state) {
     newton_error_image.method = state.settings.method;
     newton_error_image.maxiter = state.settings.maxiter;
-    newton_error_image.smoothing = state.settings.outside == kSmoothing;
+    newton_error_image.smoothing = state.settings.outside == kOutsideSmoothing;
 }
 
 const char* const kLegendreText[2] = {

@@ -20,9 +20,6 @@ const char* const kDistanceEstimatorNotice =
 
 namespace {
 
-constexpr int kSiegelDisks = 3;
-constexpr int kJuliaLevelSets = 4;
-
 struct Image {
     int method = 0;
     int maxiter = 256;
@@ -183,8 +180,8 @@ void dem_setup(LiveState& state) {
 
 int dem(double px, double py, double* zx, double* zy, double* size) {
     const Image& im = image;
-    const bool siegel = im.inside == kSiegelDisks;
-    const bool capture = im.inside == kJuliaLevelSets && im.method == 1;
+    const bool siegel = im.inside == kInsideSiegelDisks;
+    const bool capture = im.inside == kInsideJuliaLevelSets && im.method == 1;
     if (siegel) pixel::infsize = im.maxsize;
     Cx c;
     const Cx z0 = start(im, px, py, c);
@@ -210,7 +207,7 @@ int dem(double px, double py, double* zx, double* zy, double* size) {
             const double term = std::trunc(e.dist / im.distmax * 256);
             if (term >= 0 && std::isfinite(term)) r += int(std::fmod(term, 255.0));
         }
-    } else if (im.inside == kJuliaLevelSets) {
+    } else if (im.inside == kInsideJuliaLevelSets) {
         r = e.n / im.jperiod + 48;
     }
     return r % 255 + 1;

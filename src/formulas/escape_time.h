@@ -19,7 +19,7 @@ struct EscapeImage {
 
 inline EscapeImage escape_image(const Settings& s) {
     const Param& p = s.params();
-    return EscapeImage{p, p.maxsize, s.maxiter, s.method, Cx{p.jcx, p.jcy}, s.inside == 3};
+    return EscapeImage{p, p.maxsize, s.maxiter, s.method, Cx{p.jcx, p.jcy}, s.inside == kInsideSiegelDisks};
 }
 
 // The part every member of the escape-time families shares. A member is a small struct made

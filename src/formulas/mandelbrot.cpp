@@ -13,9 +13,6 @@ namespace zoquel {
 
 namespace {
 
-constexpr int kSiegelDisks = 3;
-constexpr int kJuliaLevelSets = 4;
-
 // Read once per image, before any row, so rows may run in parallel.
 struct Image {
     double maxsize = 16;
@@ -68,8 +65,8 @@ void mandelbrot_setup(LiveState& state) {
     image.jperiod = std::clamp(s.jperiod, 1, kAttractorSize);
     image.palint = s.palint;
     image.cycle = &state.render.attractor;
-    image.plain_square = image.fast && image.exi == 2 && image.inside != kSiegelDisks &&
-                         image.inside != kJuliaLevelSets && image.maxsize >= 0 && image.maxiter >= 1;
+    image.plain_square = image.fast && image.exi == 2 && image.inside != kInsideSiegelDisks &&
+                         image.inside != kInsideJuliaLevelSets && image.maxsize >= 0 && image.maxiter >= 1;
 }
 
 bool mandelbrot_row(const double* xs, double y, int count, int* n, double* zx, double* zy, double* size) {
@@ -89,8 +86,8 @@ int mandelbrot(double px, double py, double* zx, double* zy, double* size) {
     } else {
         cr = image.cx, ci = image.cy, x = px, y = py;
     }
-    const bool siegel = image.inside == kSiegelDisks;
-    const bool level_sets = image.inside == kJuliaLevelSets && image.method == 1;
+    const bool siegel = image.inside == kInsideSiegelDisks;
+    const bool level_sets = image.inside == kInsideJuliaLevelSets && image.method == 1;
     if (siegel) pixel::infsize = image.maxsize;
 
     int n = 0;
@@ -115,7 +112,7 @@ int mandelbrot(double px, double py, double* zx, double* zy, double* size) {
         if (siegel && r < pixel::infsize) pixel::infsize = r;
         if (level_sets && near_cycle(x, y)) break;
     }
-    if (r <= image.maxsize && image.inside == kJuliaLevelSets) n = n * image.palint / image.jperiod + 48;
+    if (r <= image.maxsize && image.inside == kInsideJuliaLevelSets) n = n * image.palint / image.jperiod + 48;
     *size = r;
     *zx = x;
     *zy = y;

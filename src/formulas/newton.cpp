@@ -15,7 +15,6 @@ namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
 constexpr int kMaxDegree = 16;
-constexpr int kLevelSets = 1, kSmoothing = 2, kBinaryBW = 4;
 
 struct Image {
     double bailout = 0.001;
@@ -93,7 +92,7 @@ int newton(double px, double py, double* zx, double* zy, double* size) {
     const double exd = image.exd;
     const Cx m = image.m;
     const Cx keep{(exd - m.re) / exd, -m.im / exd};
-    const bool level_sets = image.outside == kLevelSets || image.outside == kSmoothing;
+    const bool level_sets = image.outside == kOutsideLevelSets || image.outside == kOutsideSmoothing;
 
     Cx z0{px, py}, z0temp = z0;
     double z1size = 1.0;
@@ -121,7 +120,7 @@ int newton(double px, double py, double* zx, double* zy, double* size) {
     }
     pixel::root = root;
 
-    if (image.outside == kSmoothing) {
+    if (image.outside == kOutsideSmoothing) {
         double f = 0;
         if (root < image.exi && n > 0) {
             const double z0size = abs(image.roots[std::size_t(root)] - z0temp);
@@ -144,11 +143,11 @@ Rgb newtonbd(const Settings& s, int n, double zx, double zy) {
     const int root = std::clamp(pixel::root, 0, kMaxDegree);
     n = palette_index(n);
     if (root == 0) {
-        if (s.outside == kBinaryBW) return zy < 0 ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
+        if (s.outside == kOutsideBinaryBW) return zy < 0 ? Rgb{0, 0, 0} : Rgb{255, 255, 255};
         // Mod 256 without the + 1: the lower half of root 0 may take entry 0.
         if (zy < 0) n = (n + 128) % 256;
     } else {
-        if (s.outside == kBinaryBW) return Rgb{255, 255, 255};
+        if (s.outside == kOutsideBinaryBW) return Rgb{255, 255, 255};
         if (!(zx == 0 && zy == 0)) {
             double a = std::acos(zx / std::sqrt(zx * zx + zy * zy));
             if (zy < 0) a = kTwoPi - a;

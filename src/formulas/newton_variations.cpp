@@ -11,7 +11,6 @@ namespace zoquel {
 
 namespace {
 
-constexpr int kSmoothing = 2;
 constexpr Cx kNoRoot{100, 100};
 
 struct Image {
@@ -104,7 +103,7 @@ void nvariations_setup(LiveState& state) {
     image.index = std::clamp(s.nvindex, 0, kNvFormulaCount - 1);
     image.method = s.method;
     image.maxiter = s.maxiter;
-    image.smoothing = s.outside == kSmoothing;
+    image.smoothing = s.outside == kOutsideSmoothing;
     image.basin = s.basin != 0;
     image.basins = nv_function(image.index).basins;
     image.m = Cx{p.p1, p.p2};

@@ -13,8 +13,6 @@ namespace zoquel {
 
 namespace {
 
-constexpr int kSmoothing = 2;
-
 int g_threads = 1;
 
 RowPipeline& pipeline() {
@@ -68,15 +66,15 @@ void begin_image(LiveState& state) {
     const View& v = s.view();
     r.xside = v.xmax - v.xmin;
     r.yside = v.ymax - v.ymin;
-    if (s.outside == kSmoothing && !supplies_smoothing_fraction(s.ftype, s.method)) {
+    if (s.outside == kOutsideSmoothing && !supplies_smoothing_fraction(s.ftype, s.method)) {
         r.il = 1 / std::log(2.0);
         r.lpsm = std::log(std::log(s.params().maxsize));
     }
     // Smoothing blends neighbouring entries for every type but 23, which keeps its own step.
-    if (s.outside == kSmoothing && s.ftype != 23) s.cindex = 1;
+    if (s.outside == kOutsideSmoothing && s.ftype != 23) s.cindex = 1;
     if (s.ftype == 0 || s.ftype == 37 || s.ftype == 38) {
-        if (s.inside == 3) r.factor = s.maxiter < 256 ? 256 : s.maxiter;
-        if (s.inside == 4 && s.method == 1) s.jperiod = juliaperiod(s.params().jcx, s.params().jcy, r.attractor);
+        if (s.inside == kInsideSiegelDisks) r.factor = s.maxiter < 256 ? 256 : s.maxiter;
+        if (s.inside == kInsideJuliaLevelSets && s.method == 1) s.jperiod = juliaperiod(s.params().jcx, s.params().jcy, r.attractor);
     }
     if (auto setup = implementation(s.ftype).setup) setup(state);
 }

@@ -7,6 +7,10 @@
 
 namespace zoquel {
 
+// The colouring methods by their numbers in `outside` and `inside`.
+constexpr int kOutsideLevelSets = 1, kOutsideSmoothing = 2, kOutsideBinaryBW = 4;
+constexpr int kInsideSiegelDisks = 3, kInsideJuliaLevelSets = 4;
+
 // Everything the user edits and the parameter file stores. A plain value: dialogs edit a copy
 // and commit it on OK; the live instance is what generators read.
 struct Settings {
