@@ -5,10 +5,10 @@
 #include <string>
 
 #include "render/driver.h"
-#include "render/fractal_types.h"
+#include "model/type_table.h"
 #include "render/live_state.h"
 #include "render/type_registry.h"
-#include "render/type_selection.h"
+#include "rules/type_selection.h"
 
 namespace {
 

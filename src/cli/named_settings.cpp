@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "formulas/lyapunov.h"
-#include "render/parameter_rules.h"
+#include "rules/parameter_rules.h"
 
 namespace zoquel::cli {
 

@@ -17,9 +17,9 @@
 #include "files/targa.h"
 #include "render/driver.h"
 #include "render/live_state.h"
-#include "render/parameter_rules.h"
+#include "rules/parameter_rules.h"
 #include "render/type_registry.h"
-#include "render/type_selection.h"
+#include "rules/type_selection.h"
 
 namespace zoquel::cli {
 

@@ -3,7 +3,7 @@
 
 #include "dialogs/settings_dialog.h"
 #include "formulas/biomorph.h"
-#include "render/settings.h"
+#include "model/settings.h"
 
 class QButtonGroup;
 class QPushButton;

@@ -12,7 +12,7 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/dialog_messages.h"
 #include "dialogs/dialog_text.h"
-#include "render/parameter_rules.h"
+#include "rules/parameter_rules.h"
 
 namespace zoquel {
 

@@ -2,8 +2,8 @@
 #include <array>
 
 #include "dialogs/settings_dialog.h"
-#include "render/coloring_choice.h"
-#include "render/settings.h"
+#include "rules/coloring_choice.h"
+#include "model/settings.h"
 
 class QButtonGroup;
 class QLineEdit;

@@ -12,8 +12,8 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/dialog_messages.h"
 #include "dialogs/dialog_text.h"
-#include "render/lyapunov_form.h"
-#include "render/parameter_rules.h"
+#include "rules/lyapunov_form.h"
+#include "rules/parameter_rules.h"
 
 namespace zoquel {
 

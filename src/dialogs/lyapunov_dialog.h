@@ -2,7 +2,7 @@
 #include <array>
 
 #include "dialogs/settings_dialog.h"
-#include "render/settings.h"
+#include "model/settings.h"
 
 class QButtonGroup;
 class QLabel;

@@ -16,8 +16,8 @@
 #include "dialogs/dialog_messages.h"
 #include "dialogs/dialog_text.h"
 #include "formulas/newton_variations_table.h"
-#include "render/newton_options.h"
-#include "render/parameter_rules.h"
+#include "rules/newton_options.h"
+#include "rules/parameter_rules.h"
 
 namespace zoquel {
 

@@ -13,7 +13,7 @@
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/dialog_messages.h"
 #include "dialogs/dialog_text.h"
-#include "formulas/mandelbrot.h"
+#include "model/julia_cycle.h"
 
 namespace zoquel {
 

@@ -2,8 +2,8 @@
 #include <array>
 
 #include "dialogs/settings_dialog.h"
-#include "render/parameter_rules.h"
-#include "render/settings.h"
+#include "rules/parameter_rules.h"
+#include "model/settings.h"
 
 class QCheckBox;
 class QLabel;

@@ -2,7 +2,7 @@
 #include <QDialog>
 
 #include "dialogs/dialog_buttons.h"
-#include "render/settings.h"
+#include "model/settings.h"
 
 namespace zoquel {
 

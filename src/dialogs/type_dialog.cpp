@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_buttons.h"
-#include "render/fractal_types.h"
+#include "model/type_table.h"
 
 namespace zoquel {
 

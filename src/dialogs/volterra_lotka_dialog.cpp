@@ -11,7 +11,7 @@
 
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/dialog_text.h"
-#include "render/volterra_lotka_form.h"
+#include "rules/volterra_lotka_form.h"
 
 namespace zoquel {
 

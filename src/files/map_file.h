@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "render/palettes.h"
+#include "model/palettes.h"
 
 namespace zoquel {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "render/settings.h"
+#include "model/settings.h"
 
 namespace zoquel {
 

@@ -2,7 +2,7 @@
 #include "formulas/complex_math.h"
 #include "render/live_state.h"
 #include "render/side_channels.h"
-#include "render/settings.h"
+#include "model/settings.h"
 #include "render/type_registry.h"
 
 namespace zoquel {

@@ -141,13 +141,6 @@ const char* const kFormulaText[2] = {
 
 }  // namespace
 
-bool valid_lyapunov_letters(const std::string& sequence) {
-    if (sequence.empty()) return false;
-    for (char c : sequence)
-        if (c != 'a' && c != 'b' && c != 'A' && c != 'B') return false;
-    return true;
-}
-
 void lyapunov_setup(LiveState& state) {
     Settings& s = state.settings;
     const int letters = int(std::min(s.ustring.size(), std::size_t(kMaxLetters)));

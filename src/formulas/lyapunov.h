@@ -12,13 +12,6 @@ namespace zoquel {
 int lyapunov(double px, double py, double* zx, double* zy, double* size);
 void lyapunov_setup(LiveState& state);
 
-// The sequence keeps at most this many letters; longer input is cut.
-constexpr std::size_t kLyapunovMaxLetters = 16;
-
-// Input the options dialog accepts as a sequence: at least one letter, each a, b, A or B.
-// A stored sequence must also fit kLyapunovMaxLetters.
-bool valid_lyapunov_letters(const std::string& sequence);
-
 TypeImplementation lyapunov_implementation();
 
 }  // namespace zoquel

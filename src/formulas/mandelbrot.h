@@ -1,4 +1,5 @@
 #pragma once
+#include "model/julia_cycle.h"
 #include "render/render_state.h"
 #include "render/type_registry.h"
 
@@ -9,10 +10,6 @@ int mandelbrot(double px, double py, double* zx, double* zy, double* size);
 void mandelbrot_setup(LiveState& state);
 // The same for a whole row at once, through the vector loop where the image allows it.
 bool mandelbrot_row(const double* xs, double y, int count, int* n, double* zx, double* zy, double* size);
-
-// The period of the attracting cycle of z^2 + c, found from the orbit of 0; the cycle's points
-// are left in `cycle`.
-int juliaperiod(double cx, double cy, Attractor& cycle);
 
 TypeImplementation mandelbrot_implementation();
 

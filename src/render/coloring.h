@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/rgb.h"
 #include "render/render_state.h"
-#include "render/settings.h"
+#include "model/settings.h"
 
 namespace zoquel {
 

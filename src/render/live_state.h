@@ -2,8 +2,8 @@
 #include "platform/host.h"
 #include "platform/surface.h"
 #include "render/render_state.h"
-#include "render/settings.h"
-#include "render/type_selection.h"
+#include "model/settings.h"
+#include "rules/type_selection.h"
 
 namespace zoquel {
 

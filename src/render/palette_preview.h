@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/host.h"
-#include "render/palettes.h"
+#include "model/palettes.h"
 
 namespace zoquel {
 

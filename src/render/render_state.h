@@ -1,14 +1,7 @@
 #pragma once
-#include <array>
+#include "model/julia_cycle.h"
 
 namespace zoquel {
-
-constexpr int kAttractorSize = 1024;
-
-// The points of the attracting cycle that Julia level-set colouring measures against.
-struct Attractor {
-    std::array<double, kAttractorSize> x{}, y{};
-};
 
 // The render driver's progress and the flags it leaves for the main window.
 struct RenderState {

@@ -1,15 +1,4 @@
 set(ZOQUEL_RENDER_SOURCES
-  render/fractal_types.cpp
-  render/settings.cpp
-  render/palettes.cpp
-  render/defaults.cpp
-  render/type_selection.cpp
-  render/parameter_rules.cpp
-  render/coloring_choice.cpp
-  render/option_commands.cpp
-  render/newton_options.cpp
-  render/lyapunov_form.cpp
-  render/volterra_lotka_form.cpp
   render/live_state.cpp
   render/side_channels.cpp
   render/coloring.cpp

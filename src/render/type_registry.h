@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/rgb.h"
-#include "render/settings.h"
+#include "model/settings.h"
 
 namespace zoquel {
 

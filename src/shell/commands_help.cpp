@@ -1,4 +1,4 @@
-#include "render/fractal_types.h"
+#include "model/type_table.h"
 #include "render/type_registry.h"
 #include "shell/command_groups.h"
 #include "shell/main_window.h"

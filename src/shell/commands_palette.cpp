@@ -1,6 +1,6 @@
-#include "render/fractal_types.h"
+#include "model/type_table.h"
 #include "render/palette_preview.h"
-#include "render/palettes.h"
+#include "model/palettes.h"
 #include "shell/command_groups.h"
 #include "shell/main_window.h"
 #include "shell/messages.h"

@@ -1,4 +1,4 @@
-#include "render/defaults.h"
+#include "rules/defaults.h"
 #include "shell/command_groups.h"
 #include "shell/main_window.h"
 

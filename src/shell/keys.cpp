@@ -5,7 +5,7 @@
 
 #include "platform/random.h"
 #include "render/driver.h"
-#include "render/fractal_types.h"
+#include "model/type_table.h"
 #include "shell/main_window.h"
 #include "shell/messages.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "render/fractal_types.h"
+#include "model/type_table.h"
 
 namespace zoquel::shell {
 

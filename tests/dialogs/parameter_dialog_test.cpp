@@ -8,9 +8,9 @@
 
 #include "dialogs/dialog_text.h"
 #include "dialogs/parameter_dialog.h"
-#include "formulas/mandelbrot.h"
+#include "model/julia_cycle.h"
 #include "recording_messages.h"
-#include "render/type_selection.h"
+#include "rules/type_selection.h"
 
 using namespace zoquel;
 

@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "dialogs/type_dialog.h"
-#include "render/fractal_types.h"
+#include "model/type_table.h"
 
 using zoquel::TypeChoice;
 using zoquel::TypeDialog;

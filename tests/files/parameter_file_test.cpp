@@ -15,7 +15,7 @@
 #include "files/parameter_checks.h"
 #include "files/parameter_file.h"
 #include "files/safe_file.h"
-#include "render/type_selection.h"
+#include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {

@@ -4,7 +4,7 @@
 #include "formulas/mandelbrot.h"
 #include "render/driver.h"
 #include "render/live_state.h"
-#include "render/type_selection.h"
+#include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {

@@ -6,7 +6,7 @@
 #include "render/driver.h"
 #include "render/live_state.h"
 #include "render/side_channels.h"
-#include "render/type_selection.h"
+#include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {

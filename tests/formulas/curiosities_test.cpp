@@ -8,7 +8,7 @@
 #include "render/live_state.h"
 #include "render/side_channels.h"
 #include "render/type_registry.h"
-#include "render/type_selection.h"
+#include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {

@@ -10,7 +10,7 @@
 #include "render/driver.h"
 #include "render/live_state.h"
 #include "render/type_registry.h"
-#include "render/type_selection.h"
+#include "rules/type_selection.h"
 
 namespace zoquel {
 

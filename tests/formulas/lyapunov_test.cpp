@@ -3,7 +3,7 @@
 #include "formulas/lyapunov.h"
 #include "render/driver.h"
 #include "render/live_state.h"
-#include "render/type_selection.h"
+#include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {

@@ -1,9 +1,9 @@
-#include "render/option_commands.h"
+#include "rules/option_commands.h"
 
 #include <algorithm>
 #include <initializer_list>
 
-#include "render/defaults.h"
+#include "rules/defaults.h"
 
 namespace zoquel {
 

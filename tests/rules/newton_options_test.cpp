@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "render/newton_options.h"
+#include "rules/newton_options.h"
 
 namespace zoquel {
 namespace {

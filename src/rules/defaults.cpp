@@ -1,4 +1,4 @@
-#include "render/defaults.h"
+#include "rules/defaults.h"
 
 namespace zoquel {
 

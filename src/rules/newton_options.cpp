@@ -1,6 +1,6 @@
-#include "render/newton_options.h"
+#include "rules/newton_options.h"
 
-#include "render/parameter_rules.h"
+#include "rules/parameter_rules.h"
 
 namespace zoquel {
 

@@ -1,6 +1,6 @@
-#include "render/type_selection.h"
+#include "rules/type_selection.h"
 
-#include "render/defaults.h"
+#include "rules/defaults.h"
 
 namespace zoquel {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "render/lyapunov_form.h"
-#include "render/volterra_lotka_form.h"
+#include "rules/lyapunov_form.h"
+#include "rules/volterra_lotka_form.h"
 
 namespace zoquel {
 namespace {

@@ -1,4 +1,4 @@
-#include "render/palettes.h"
+#include "model/palettes.h"
 
 #include <cstdint>
 

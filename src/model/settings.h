@@ -2,8 +2,8 @@
 #include <array>
 #include <string>
 
-#include "render/fractal_types.h"
-#include "render/palettes.h"
+#include "model/type_table.h"
+#include "model/palettes.h"
 
 namespace zoquel {
 
@@ -76,6 +76,13 @@ struct Settings {
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
+
+// The Lyapunov sequence keeps at most this many letters; longer input is cut.
+constexpr std::size_t kLyapunovMaxLetters = 16;
+
+// Input the options dialog accepts as a Lyapunov sequence: at least one letter, each a, b, A
+// or B. A stored sequence must also fit kLyapunovMaxLetters.
+bool valid_lyapunov_letters(const std::string& sequence);
 
 // The start-up copies that restoring defaults goes back to (rxyminmax, pd).
 const View& startup_view(int ftype, int method);

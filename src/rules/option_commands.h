@@ -1,8 +1,8 @@
 #pragma once
 #include <vector>
 
-#include "render/parameter_rules.h"
-#include "render/settings.h"
+#include "rules/parameter_rules.h"
+#include "model/settings.h"
 
 namespace zoquel {
 

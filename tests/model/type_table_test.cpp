@@ -3,10 +3,10 @@
 #include <set>
 #include <string>
 
-#include "render/defaults.h"
-#include "render/fractal_types.h"
-#include "render/settings.h"
-#include "render/type_selection.h"
+#include "rules/defaults.h"
+#include "model/type_table.h"
+#include "model/settings.h"
+#include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {

@@ -1,6 +1,5 @@
-#include "render/lyapunov_form.h"
+#include "rules/lyapunov_form.h"
 
-#include "formulas/lyapunov.h"
 
 namespace zoquel {
 

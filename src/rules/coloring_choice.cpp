@@ -1,4 +1,4 @@
-#include "render/coloring_choice.h"
+#include "rules/coloring_choice.h"
 
 namespace zoquel {
 

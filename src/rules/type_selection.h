@@ -2,8 +2,8 @@
 #include <array>
 #include <vector>
 
-#include "render/fractal_types.h"
-#include "render/settings.h"
+#include "model/type_table.h"
+#include "model/settings.h"
 
 namespace zoquel {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "render/settings.h"
+#include "model/settings.h"
 
 namespace zoquel {
 

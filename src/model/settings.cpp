@@ -1,4 +1,4 @@
-#include "render/settings.h"
+#include "model/settings.h"
 
 namespace zoquel {
 
@@ -8,6 +8,13 @@ Settings::Settings() {
         xyminmax[std::size_t(t)] = info.default_view;
         pc[std::size_t(t)] = info.default_params;
     }
+}
+
+bool valid_lyapunov_letters(const std::string& sequence) {
+    if (sequence.empty()) return false;
+    for (char c : sequence)
+        if (c != 'a' && c != 'b' && c != 'A' && c != 'B') return false;
+    return true;
 }
 
 const View& startup_view(int ftype, int method) {

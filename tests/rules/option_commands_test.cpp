@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "render/option_commands.h"
-#include "render/parameter_rules.h"
-#include "render/type_selection.h"
+#include "rules/option_commands.h"
+#include "rules/parameter_rules.h"
+#include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {

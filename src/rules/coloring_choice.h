@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
 
-#include "render/settings.h"
+#include "model/settings.h"
 
 namespace zoquel {
 

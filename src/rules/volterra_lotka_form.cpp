@@ -1,4 +1,4 @@
-#include "render/volterra_lotka_form.h"
+#include "rules/volterra_lotka_form.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "render/fractal_types.h"
+#include "model/type_table.h"
 
 #include <cassert>
 

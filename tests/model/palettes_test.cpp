@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "render/palette_preview.h"
-#include "render/palettes.h"
+#include "model/palettes.h"
 
 namespace zoquel {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "render/settings.h"
+#include "model/settings.h"
 
 namespace zoquel {
 

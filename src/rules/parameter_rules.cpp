@@ -1,10 +1,10 @@
-#include "render/parameter_rules.h"
+#include "rules/parameter_rules.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "formulas/mandelbrot.h"
+#include "model/julia_cycle.h"
 
 namespace zoquel {
 

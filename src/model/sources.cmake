@@ -1,0 +1,6 @@
+set(ZOQUEL_MODEL_SOURCES
+  model/type_table.cpp
+  model/settings.cpp
+  model/palettes.cpp
+  model/julia_cycle.cpp
+)

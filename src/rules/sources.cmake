@@ -1,0 +1,10 @@
+set(ZOQUEL_RULES_SOURCES
+  rules/defaults.cpp
+  rules/type_selection.cpp
+  rules/parameter_rules.cpp
+  rules/coloring_choice.cpp
+  rules/option_commands.cpp
+  rules/newton_options.cpp
+  rules/lyapunov_form.cpp
+  rules/volterra_lotka_form.cpp
+)

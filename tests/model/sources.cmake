@@ -1,0 +1,4 @@
+set(ZOQUEL_MODEL_TESTS
+  model/type_table_test.cpp
+  model/palettes_test.cpp
+)
