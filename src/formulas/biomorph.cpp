@@ -42,24 +42,6 @@ Cx variation(Cx z, Cx c) {
     if constexpr (V == 10) return pow(z, 7.0) + pow(z, 5.0) - pow(z, 3.0) + z + c;
 }
 
-template <int V>
-struct Biomorph : EscapeMember {
-    static constexpr bool kDynamicOnly = true;
-    double maxsize;
-    Cx last;  // the latest iterate, for the test on its parts
-    explicit Biomorph(const EscapeImage& im) : maxsize(im.bailout) {}
-    bool settled(double size) const {
-        return !(std::fabs(last.re) < maxsize && std::fabs(last.im) < maxsize && size < maxsize);
-    }
-    double step(Cx& z, Cx& c) {
-        z = variation<V>(z, c);
-        last = z;
-        return abs(z);
-    }
-    // The plain step count: the colour comes from the end point below.
-    static int result(int n, Cx, double&) { return n; }
-};
-
 // A NaN part comes only from an overflow (infinity minus infinity, infinity times 0): it is
 // taken as infinite, a part that has escaped, so no NaN reaches the angle or a colour index.
 double escaped_if_nan(double v) { return std::isnan(v) ? kInfinity : v; }
@@ -80,18 +62,42 @@ int biomorph_color(int n, double& zx, double& zy, double maxsize) {
     return k % 255 + 1;
 }
 
-EscapeImage image;
-Generator variation_generator = nullptr;
+template <int V>
+struct Biomorph : EscapeMember {
+    static constexpr bool kDynamicOnly = true;
+    double maxsize;
+    Cx last;  // the latest iterate, for the test on its parts
+    explicit Biomorph(const EscapeImage& im) : maxsize(im.bailout) {}
+    bool settled(double size) const {
+        return !(std::fabs(last.re) < maxsize && std::fabs(last.im) < maxsize && size < maxsize);
+    }
+    double step(Cx& z, Cx& c) {
+        z = variation<V>(z, c);
+        last = z;
+        return abs(z);
+    }
+    // The colour comes from the end point: by its angle where a part is still small, else by
+    // the step count. Every pixel is reported outside.
+    int result(int n, Cx& z, double& size) const {
+        size = maxsize + 1.0;
+        return biomorph_color(n, z.re, z.im, maxsize);
+    }
+};
 
 template <int V>
-int run(double px, double py, double* zx, double* zy, double* size) {
-    const int n = escape_time<Biomorph<V>>(image, px, py, zx, zy, size);
-    *size = image.bailout + 1.0;
-    return biomorph_color(n, *zx, *zy, image.bailout);
+PixelImagePtr prepare_variation(const ImageInput& in) {
+    return std::make_unique<EscapeTimeImage<Biomorph<V>>>(escape_image(in.settings));
 }
 
-constexpr Generator kVariations[kBiomorphVariations] = {run<0>, run<1>, run<2>, run<3>, run<4>, run<5>,
-                                                        run<6>, run<7>, run<8>, run<9>, run<10>};
+constexpr PreparePixelImage kVariations[kBiomorphVariations] = {
+    prepare_variation<0>, prepare_variation<1>, prepare_variation<2>, prepare_variation<3>,
+    prepare_variation<4>, prepare_variation<5>, prepare_variation<6>, prepare_variation<7>,
+    prepare_variation<8>, prepare_variation<9>, prepare_variation<10>};
+
+PixelImagePtr prepare_biomorph(const ImageInput& in) {
+    const int v = in.settings.bindex;
+    return kVariations[v >= 0 && v < kBiomorphVariations ? v : 0](in);
+}
 
 const char* const kCaptions[kBiomorphVariations] = {
     "z^2 + c",
@@ -130,23 +136,12 @@ const char* const kFormulaText[2] = {
 
 }  // namespace
 
-void biomorph_setup(LiveState& state) {
-    const Settings& s = state.settings;
-    image = escape_image(s);
-    const int v = s.bindex >= 0 && s.bindex < kBiomorphVariations ? s.bindex : 0;
-    variation_generator = kVariations[v];
-}
-
-int biomorph(double px, double py, double* zx, double* zy, double* size) {
-    return variation_generator(px, py, zx, zy, size);
-}
-
 const char* biomorph_caption(int bindex) {
     return bindex >= 0 && bindex < kBiomorphVariations ? kCaptions[bindex] : "";
 }
 
 TypeImplementation biomorph_implementation() {
-    return {.generator = biomorph, .setup = biomorph_setup, .formula_text = {kFormulaText[0], kFormulaText[1]}};
+    return {.prepare = prepare_biomorph, .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

@@ -1,5 +1,5 @@
 #pragma once
-#include "render/type_registry.h"
+#include "model/type_implementation.h"
 
 namespace zoquel {
 
@@ -8,9 +8,6 @@ constexpr int kBiomorphVariations = 11;
 // Pickover's biomorphs: z = F(z) + c by the variation `bindex`, from z(0) = the pixel, until a
 // part of z or |z| reaches maxsize. Orbits that end with a small real or imaginary part are
 // coloured by the angle of z, the others by their step count. Every pixel is reported outside.
-int biomorph(double px, double py, double* zx, double* zy, double* size);
-void biomorph_setup(LiveState& state);
-
 // The captions of the variations, by bindex.
 const char* biomorph_caption(int bindex);
 

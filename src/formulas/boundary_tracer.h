@@ -1,14 +1,11 @@
 #pragma once
-#include "render/type_registry.h"
+#include "model/type_implementation.h"
 
 namespace zoquel {
 
 // Type 35: the border of the Mandelbrot set (method 0) or a Julia set (method 1) of z^p + c.
-// A pixel whose orbit stays bounded while one of its four neighbours escapes returns 0 with
-// size 0 (inside colouring); every other pixel returns 255 beyond the escape radius.
-int bt(double px, double py, double* zx, double* zy, double* size);
-void bt_setup(LiveState& state);
-
+// A pixel whose orbit stays bounded while one of its four neighbours escapes gives 0 with
+// size 0 (inside colouring); every other pixel gives 255 beyond the escape radius.
 TypeImplementation bt_implementation();
 
 }  // namespace zoquel

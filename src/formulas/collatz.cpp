@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "formulas/escape_time.h"
-#include "render/live_state.h"
-#include "render/side_channels.h"
 
 namespace zoquel {
 
@@ -46,14 +44,11 @@ cplx search_step(cplx z, cplx a0) {
     return z - f / d;
 }
 
-// The escape-time members: the map plus c from 0 or the critical point, and Johnston's variant.
-EscapeImage collatz_image;
-EscapeImage johnston_image;
-bool collatz_from_critical = false;
-
+// The map plus c, from 0 or from the critical point.
+template <bool FromCritical>
 struct CollatzMap : EscapeMember {
     explicit CollatzMap(const EscapeImage&) {}
-    static Cx critical(Cx) { return collatz_from_critical ? Cx{kCritical, 0} : Cx{}; }
+    static Cx critical(Cx) { return FromCritical ? Cx{kCritical, 0} : Cx{}; }
     // cos^2 = 1 - sin^2 folded in: z/2 + (2.5z + 1) sin^2(pi z/2) + c.
     static double step(Cx& z, Cx& c) {
         z = 0.5 * z + (2.5 * z + Cx{1, 0}) * sqr(sin(kPi * 0.5 * z)) + c;
@@ -76,23 +71,29 @@ struct Johnston : EscapeMember {
     static int result(int n, Cx, double&) { return (2 * n) % 256; }
 };
 
-struct NewtonImage {
-    int method = 0;
-    int maxiter = 256;
-    double maxsize = 72;
-    cplx a0x4{};
-    double logbailout = std::log(0.001);
-    int cindex = 1;
-    bool smoothing = false;
-    int rootcount = 0;
-    std::array<cplx, kCollatzRootSlots> roots{};
-};
-NewtonImage newton_image;
-
-CollatzRootTable& table() {
-    static CollatzRootTable t = builtin_collatz_roots();
-    return t;
+PixelImagePtr prepare_collatz(const ImageInput& in) {
+    if (in.settings.collatzcrit == 1) return prepare_escape_time<CollatzMap<true>>(in);
+    return prepare_escape_time<CollatzMap<false>>(in);
 }
+
+class CollatzNewton final : public PixelImage {
+public:
+    CollatzNewton(const Settings& s, const CollatzRootTable& table);
+    PixelResult pixel(double px, double py) const override;
+    void settle(Settings& s) const override { s.cnrootcount = rootcount_; }
+
+private:
+    int method_ = 0;
+    int maxiter_ = 256;
+    double maxsize_ = 72;
+    cplx a0x4_{};
+    double logbailout_ = std::log(0.001);
+    int cindex_ = 1;
+    bool smoothing_ = false;
+    int rootcount_ = 0;
+    std::array<cplx, kCollatzRootSlots> roots_{};
+    EscapeImage johnston_;
+};
 
 const char* const kCollatzText[2] = {
     "Collatz (Parameter Plane)\n\n"
@@ -160,101 +161,87 @@ void draw_text(Surface& screen, int x, int y, const char* text, Pixel color) {
     }
 }
 
-}  // namespace
+CollatzNewton::CollatzNewton(const Settings& s, const CollatzRootTable& table)
+    : method_(s.method),
+      maxiter_(s.maxiter),
+      maxsize_(s.pc[23].maxsize),
+      a0x4_(4.0 * cplx(s.pc[23].p1, s.pc[23].p2)),
+      cindex_(s.cindex == 2 ? 2 : 1),
+      smoothing_(s.outside == kOutsideSmoothing),
+      rootcount_(table.count),
+      roots_(table.roots),
+      johnston_(escape_image(s)) {}
 
-int collatz(double px, double py, double* zx, double* zy, double* size) {
-    return escape_time<CollatzMap>(collatz_image, px, py, zx, zy, size);
-}
-
-void collatz_setup(LiveState& state) {
-    collatz_image = escape_image(state.settings);
-    collatz_from_critical = state.settings.collatzcrit == 1;
-}
-
-int collatzjohnston(double px, double py, double* zx, double* zy, double* size) {
-    return escape_time<Johnston>(johnston_image, px, py, zx, zy, size);
-}
-
-int collatznewton(double px, double py, double* zx, double* zy, double* size) {
-    const NewtonImage& im = newton_image;
-    if (im.method == 1) {
-        const int n = collatzjohnston(px, py, zx, zy, size);
-        *size = im.maxsize + 1.0;
-        return n;
+PixelResult CollatzNewton::pixel(double px, double py) const {
+    if (method_ == 1) {
+        PixelResult out = escape_time<Johnston>(johnston_, px, py);
+        out.size = maxsize_ + 1.0;
+        return out;
     }
     // Pass 1: where does the orbit settle?
     cplx z(px, py);
     double dz = 1.0;
     int n = 0;
-    while (n < im.maxiter && dz > 0.001) {
-        const cplx z1 = newton_step(z, im.a0x4);
+    while (n < maxiter_ && dz > 0.001) {
+        const cplx z1 = newton_step(z, a0x4_);
         dz = modulus(z1 - z);
         z = clamp_imag(z1);
         ++n;
     }
+    PixelResult out;
     int root = 0;
-    while (root < im.rootcount && !(modulus(im.roots[std::size_t(root)] - z) < 0.0015)) ++root;
-    pixel::root = root;
-    pixel::nfx = 0;
+    while (root < rootcount_ && !(modulus(roots_[std::size_t(root)] - z) < 0.0015)) ++root;
+    out.root = root;
 
-    if (root == im.rootcount) {
+    if (root == rootcount_) {
         // A root the table does not know: the orbit never reaches a known root. Its last
         // point stands for where it went.
-        n = im.maxiter;
+        n = maxiter_;
     } else {
         // Pass 2: count the steps to that root.
-        const cplx target = im.roots[std::size_t(root)];
+        const cplx target = roots_[std::size_t(root)];
         z = cplx(px, py);
         cplx z0temp = z;
         double z1size = 1.0;
         n = 0;
-        while (n < im.maxiter && z1size > 0.001) {
-            const cplx z1 = newton_step(z, im.a0x4);
+        while (n < maxiter_ && z1size > 0.001) {
+            const cplx z1 = newton_step(z, a0x4_);
             z1size = modulus(target - z1);
             z0temp = z;
             z = clamp_imag(z1);
             ++n;
         }
-        if (im.smoothing) {
+        if (smoothing_) {
             const double z0size = modulus(target - z0temp);
             const double dtemp = std::log(z0size) - std::log(z1size);
             double f = 0;
-            if (!(z1size < 1e-32) && dtemp >= 1e-32) f = (std::log(z0size) - im.logbailout) / dtemp;
+            if (!(z1size < 1e-32) && dtemp >= 1e-32) f = (std::log(z0size) - logbailout_) / dtemp;
             if (!(f >= 0)) f = 0;
             if (f > 1) f = 1.0;
-            pixel::nfx = f;
+            out.nfx = f;
         }
     }
-    *zx = z.real();
-    *zy = z.imag();
-    *size = im.maxsize + 1.0;
-    return (n * im.cindex) % 255 + 1;
+    out.zx = z.real();
+    out.zy = z.imag();
+    out.size = maxsize_ + 1.0;
+    out.n = (n * cindex_) % 255 + 1;
+    return out;
 }
 
-void collatznewton_setup(LiveState& state) {
-    Settings& s = state.settings;
+PixelImagePtr prepare_collatznewton(const ImageInput& in) {
+    const Settings& s = in.settings;
     const Param& p = s.pc[23];
     const cplx a0(p.p1, p.p2);
     // A file or the parameter dialog may have brought another a0 than the table is for.
-    if (s.method == 0 && table().a0 != a0) cncalculateroots(state);
-    const CollatzRootTable& t = table();
-    s.cnrootcount = t.count;
-    NewtonImage& im = newton_image;
-    im.method = s.method;
-    im.maxiter = s.maxiter;
-    im.maxsize = p.maxsize;
-    im.a0x4 = 4.0 * a0;
-    im.logbailout = std::log(0.001);
-    johnston_image = escape_image(s);
-    im.cindex = s.cindex == 2 ? 2 : 1;
-    im.smoothing = s.outside == kOutsideSmoothing;
-    im.rootcount = t.count;
-    im.roots = t.roots;
+    if (s.method == 0 && collatz_roots(in.memory).a0 != a0) in.memory.collatz = cncalculateroots(a0, in.host);
+    return std::make_unique<CollatzNewton>(s, collatz_roots(in.memory));
 }
 
-const CollatzRootTable& collatz_roots() { return table(); }
+}  // namespace
 
-void reset_collatz_roots() { table() = builtin_collatz_roots(); }
+const CollatzRootTable& collatz_roots(const TypeMemory& memory) {
+    return memory.collatz ? *memory.collatz : builtin_collatz_roots();
+}
 
 CollatzRootTable scan_collatz_roots(std::complex<double> a0, const std::function<void(double x0)>& column) {
     CollatzRootTable t;
@@ -284,25 +271,25 @@ CollatzRootTable scan_collatz_roots(std::complex<double> a0, const std::function
     return t;
 }
 
-void cncalculateroots(LiveState& state) {
-    Host& host = *state.host;
+CollatzRootTable cncalculateroots(std::complex<double> a0, Host& host) {
     Surface& screen = host.screen();
-    const Param& p = state.settings.pc[23];
+    const Rect panel{0, 0, 445, 100};
+    Surface under(panel.width(), panel.height());
+    under.copy_from(screen, panel, 0, 0);
     host.begin_busy();
     screen.fill_rect(Rect{0, 0, 345, 100}, pack(0x00, 0x70, 0x80));
     draw_text(screen, 20, 10, " calculating roots ", pack(0x00, 0xFF, 0xFF));
     screen.fill_rect(Rect{20, 41, 326, 60}, kWhite);
     host.present(Rect{0, 0, 345, 100});
-    table() = scan_collatz_roots(cplx(p.p1, p.p2), [&](double x0) {
+    CollatzRootTable found = scan_collatz_roots(a0, [&](double x0) {
         const int x = int(5 * x0) + 173;
         screen.fill_rect(Rect{x, 44, x + 1, 57}, pack(255, 0, 0));
         host.present(Rect{x, 44, x + 1, 57});
     });
-    state.settings.cnrootcount = table().count;
-    state.render.j = 0;
-    screen.copy_from(state.image, Rect{0, 0, 445, 100}, 0, 0);
-    host.present(Rect{0, 0, 445, 100});
+    screen.copy_from(under, under.bounds(), 0, 0);
+    host.present(panel);
     host.end_busy();
+    return found;
 }
 
 // The roots of f(z) = 0 as scan_collatz_roots finds them, in the order 0, the pair nearest 0,
@@ -383,11 +370,11 @@ const CollatzRootTable& builtin_collatz_roots() {
 }
 
 TypeImplementation collatz_implementation() {
-    return {.generator = collatz, .setup = collatz_setup, .formula_text = {kCollatzText[0], kCollatzText[1]}};
+    return {.prepare = prepare_collatz, .formula_text = {kCollatzText[0], kCollatzText[1]}};
 }
 
 TypeImplementation collatznewton_implementation() {
-    return {.generator = collatznewton, .setup = collatznewton_setup, .formula_text = {kCollatzNewtonText[0], kCollatzNewtonText[1]}};
+    return {.prepare = prepare_collatznewton, .formula_text = {kCollatzNewtonText[0], kCollatzNewtonText[1]}};
 }
 
 }  // namespace zoquel

@@ -1,5 +1,5 @@
 #pragma once
-#include "render/type_registry.h"
+#include "model/type_implementation.h"
 
 namespace zoquel {
 

@@ -1,7 +1,7 @@
 #include "formulas/complex_maps.h"
 
 #include "formulas/escape_time.h"
-#include "render/coloring.h"
+#include "model/palettes.h"
 
 namespace zoquel {
 
@@ -117,7 +117,7 @@ struct Pokorny : EscapeMember {
     }
     int result(int n, Cx z, double& size) const {
         // The raw count would run past the palette when maxiter does.
-        if (!(size > bailout)) return count_in_palette(n);
+        if (!(size > bailout)) return palette_index(n);
         double angle = arg(z);
         if (angle < 0) angle += kTwoPi;
         return wrapped_index(angle * 256.0 * kInverseTwoPi);
@@ -233,15 +233,15 @@ const char* const kPokorny[2] = {
 
 TypeImplementation complex_maps_1_implementation(int ftype) {
     switch (ftype) {
-        case 2: return EscapeTimeType<Escher>::implementation(kEscher, kEscher);
-        case 7: return EscapeTimeType<Sine>::implementation(kSine[0], kSine[1]);
-        case 8: return EscapeTimeType<Cosine>::implementation(kCosine[0], kCosine[1]);
-        case 9: return EscapeTimeType<Exponential>::implementation(kExp[0], kExp[1]);
-        case 10: return EscapeTimeType<Quartet>::implementation(kQuartet, kQuartet);
-        case 11: return EscapeTimeType<Magnetism1>::implementation(kMag1[0], kMag1[1]);
-        case 12: return EscapeTimeType<Magnetism2>::implementation(kMag2[0], kMag2[1]);
-        case 13: return EscapeTimeType<Devaney>::implementation(kDevaney[0], kDevaney[1]);
-        case 14: return EscapeTimeType<Pokorny>::implementation(kPokorny[0], kPokorny[1]);
+        case 2: return escape_time_implementation<Escher>(kEscher, kEscher);
+        case 7: return escape_time_implementation<Sine>(kSine[0], kSine[1]);
+        case 8: return escape_time_implementation<Cosine>(kCosine[0], kCosine[1]);
+        case 9: return escape_time_implementation<Exponential>(kExp[0], kExp[1]);
+        case 10: return escape_time_implementation<Quartet>(kQuartet, kQuartet);
+        case 11: return escape_time_implementation<Magnetism1>(kMag1[0], kMag1[1]);
+        case 12: return escape_time_implementation<Magnetism2>(kMag2[0], kMag2[1]);
+        case 13: return escape_time_implementation<Devaney>(kDevaney[0], kDevaney[1]);
+        case 14: return escape_time_implementation<Pokorny>(kPokorny[0], kPokorny[1]);
         default: return {};
     }
 }

@@ -78,7 +78,7 @@ struct TricornVariation : EscapeMember {
         return abs(z);
     }
     // The raw count, kept inside the palette when it runs past it.
-    static int result(int n, Cx, double&) { return count_in_palette(n); }
+    static int result(int n, Cx, double&) { return palette_index(n); }
 };
 
 struct Airfoil1 : EscapeMember {
@@ -176,15 +176,15 @@ const char* const kAirfoil3[2] = {
 
 TypeImplementation complex_maps_2_implementation(int ftype) {
     switch (ftype) {
-        case 15: return EscapeTimeType<Lambda>::implementation(kLambda[0], kLambda[1]);
-        case 16: return EscapeTimeType<Phoenix>::implementation(kPhoenix[0], kPhoenix[1]);
-        case 17: return EscapeTimeType<Celtic>::implementation(kCeltic[0], kCeltic[1]);
-        case 18: return EscapeTimeType<Ship>::implementation(kShip[0], kShip[1]);
-        case 19: return EscapeTimeType<Cubic>::implementation(kCubic[0], kCubic[1]);
-        case 20: return EscapeTimeType<Tricorn>::implementation(kTricorn[0], kTricorn[1]);
-        case 21: return EscapeTimeType<TricornVariation>::implementation(kTricornV[0], kTricornV[1]);
-        case 25: return EscapeTimeType<Airfoil1>::implementation(kAirfoil1[0], kAirfoil1[1]);
-        case 26: return EscapeTimeType<Airfoil3>::implementation(kAirfoil3[0], kAirfoil3[1]);
+        case 15: return escape_time_implementation<Lambda>(kLambda[0], kLambda[1]);
+        case 16: return escape_time_implementation<Phoenix>(kPhoenix[0], kPhoenix[1]);
+        case 17: return escape_time_implementation<Celtic>(kCeltic[0], kCeltic[1]);
+        case 18: return escape_time_implementation<Ship>(kShip[0], kShip[1]);
+        case 19: return escape_time_implementation<Cubic>(kCubic[0], kCubic[1]);
+        case 20: return escape_time_implementation<Tricorn>(kTricorn[0], kTricorn[1]);
+        case 21: return escape_time_implementation<TricornVariation>(kTricornV[0], kTricornV[1]);
+        case 25: return escape_time_implementation<Airfoil1>(kAirfoil1[0], kAirfoil1[1]);
+        case 26: return escape_time_implementation<Airfoil3>(kAirfoil3[0], kAirfoil3[1]);
         default: return {};
     }
 }

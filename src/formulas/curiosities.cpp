@@ -4,8 +4,6 @@
 #include <limits>
 
 #include "formulas/escape_time.h"
-#include "render/live_state.h"
-#include "render/side_channels.h"
 
 namespace zoquel {
 
@@ -15,81 +13,104 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 Cx cube(Cx z) { return z * z * z; }
 
-// Siegel-disk colouring reads the smallest |z| of the orbit from every type that can be
-// coloured inside; each pixel starts afresh at the escape radius.
-double lowest(double r) {
-    if (r < pixel::infsize) pixel::infsize = r;
-    return r;
-}
-
 struct LegendreError : EscapeMember {
-    explicit LegendreError(const EscapeImage& im) { pixel::infsize = im.bailout; }
+    explicit LegendreError(const EscapeImage&) {}
     static double step(Cx& z, Cx& c) {
         // The linear term taken off the real part only.
         const Cx w = 2.5 * cube(z);
         z = Cx{w.re - 1.5 * z.re + c.re, w.im + c.im};
-        return lowest(abs(z));
+        return abs(z);
     }
 };
 
 struct LegendreCorrect : EscapeMember {
-    explicit LegendreCorrect(const EscapeImage& im) { pixel::infsize = im.bailout; }
+    explicit LegendreCorrect(const EscapeImage&) {}
     static double step(Cx& z, Cx& c) {
         z = 2.5 * cube(z) - 1.5 * z + c;
-        return lowest(abs(z));
+        return abs(z);
     }
 };
 
-// Both variants of type 28 are parameter-plane images.
-EscapeImage legendre_image;
-int legendre_variant = 0;
-
 struct Mondrian : EscapeMember {
-    explicit Mondrian(const EscapeImage& im) : julia(im.method == 1) { pixel::infsize = im.bailout; }
+    explicit Mondrian(const EscapeImage& im) : julia(im.method == 1) {}
     static Cx critical(Cx c) { return c; }
     double step(Cx& z, Cx& c) const {
         if (!julia) {
             // The new real part goes into the imaginary part.
             z.re = z.re * z.re - z.im * z.im + c.re;
             z.im = 2 * z.re * z.im + c.im;
-            return lowest(abs(z));
+            return abs(z);
         }
         const Cx w = Cx{1, 0} - z * z;
         // The pole: an orbit that falls into it has escaped.
         if (norm(w) == 0) return kInfinity;
         z = 1.0 / w + c;
-        return lowest(abs(z));
+        return abs(z);
     }
     bool julia;
 };
 
 struct Petal : EscapeMember {
     static constexpr bool kDynamicOnly = true;
-    explicit Petal(const EscapeImage& im) : e(std::floor(im.p.p0)), k(im.p.p1) { pixel::infsize = im.bailout; }
+    explicit Petal(const EscapeImage& im) : e(std::floor(im.p.p0)), k(im.p.p1) {}
     double step(Cx& z, Cx& c) const {
         z = pow(z, e) - k * z + c;
-        return lowest(abs(z));
+        return abs(z);
     }
     double e, k;
 };
 
-struct NewtonErrorImage {
-    int method = 0;
-    int maxiter = 256;
-    bool smoothing = false;
-};
-NewtonErrorImage newton_error_image;
-
-void legendre_setup(LiveState& state) {
-    legendre_image = escape_image(state.settings);
-    legendre_image.method = 0;
-    legendre_variant = state.settings.method;
+// Both variants of type 28 are parameter-plane images; the method chooses the formula.
+PixelImagePtr prepare_legendre(const ImageInput& in) {
+    EscapeImage im = escape_image(in.settings);
+    im.method = 0;
+    if (in.settings.method == 0) return std::make_unique<EscapeTimeImage<LegendreError>>(im);
+    return std::make_unique<EscapeTimeImage<LegendreCorrect>>(im);
 }
 
-void newtonerror_setup(LiveState& state) {
-    newton_error_image.method = state.settings.method;
-    newton_error_image.maxiter = state.settings.maxiter;
-    newton_error_image.smoothing = state.settings.outside == kOutsideSmoothing;
+class NewtonError final : public PixelImage {
+public:
+    explicit NewtonError(const Settings& s)
+        : wrong_function_(s.method == 0), maxiter_(s.maxiter), smoothing_(s.outside == kOutsideSmoothing) {}
+    PixelResult pixel(double px, double py) const override;
+
+private:
+    bool wrong_function_;
+    int maxiter_;
+    bool smoothing_;
+};
+
+PixelResult NewtonError::pixel(double px, double py) const {
+    Cx z{px, py};
+    double before = 1.0, last = 1.0;
+    int n = 0;
+    while (n < maxiter_ && last > 0.0001) {
+        // Each power one product from the one before, as repeated products give them.
+        const Cx z2 = z * z, z3 = z2 * z, z4 = z3 * z, z5 = z4 * z, z6 = z5 * z, z7 = z6 * z;
+        const Cx f = z7 + (wrong_function_ ? 14.0 : -14.0) * z5 + 49.0 * z3 - 36.0 * z;
+        Cx d = 7.0 * z6 + (wrong_function_ ? -70.0 : 70.0) * z4 + 147.0 * z2 - Cx{36, 0};
+        if (std::abs(d.re) < 1e-32 && std::abs(d.im) < 1e-32) d = Cx{1e-32, 1e-32};
+        const Cx next = z - f / d;
+        before = last;
+        last = abs(next - z);
+        z = next;
+        ++n;
+    }
+    PixelResult out;
+    if (smoothing_) {
+        const double t = std::log(before) - std::log(last);
+        double fraction = 0;
+        if (!(last < 1e-32) && !(t < 1e-32)) fraction = (std::log(before) + 9.210340371976184) / t;
+        if (!(fraction >= 0)) fraction = 0;  // also NaN
+        if (fraction > 1) fraction = 1;
+        out.nfx = fraction;
+    }
+    out.zx = z.re;
+    out.zy = z.im;
+    out.size = 17.0;
+    out.infsize = 17.0;
+    out.n = n % 255 + 1;
+    return out;
 }
 
 const char* const kLegendreText[2] = {
@@ -129,69 +150,21 @@ const char* const kPetalText[2] = {
 
 }  // namespace
 
-int legendre(double px, double py, double* zx, double* zy, double* size) {
-    if (legendre_variant == 0) return escape_time<LegendreError>(legendre_image, px, py, zx, zy, size);
-    return escape_time<LegendreCorrect>(legendre_image, px, py, zx, zy, size);
-}
-
-int mondrian(double px, double py, double* zx, double* zy, double* size) {
-    return EscapeTimeType<Mondrian>::generator(px, py, zx, zy, size);
-}
-
-int petal(double px, double py, double* zx, double* zy, double* size) {
-    return EscapeTimeType<Petal>::generator(px, py, zx, zy, size);
-}
-
-int newtonerror(double px, double py, double* zx, double* zy, double* size) {
-    const bool wrong_function = newton_error_image.method == 0;
-    Cx z{px, py};
-    double before = 1.0, last = 1.0;
-    int n = 0;
-    while (n < newton_error_image.maxiter && last > 0.0001) {
-        // Each power one product from the one before, as repeated products give them.
-        const Cx z2 = z * z, z3 = z2 * z, z4 = z3 * z, z5 = z4 * z, z6 = z5 * z, z7 = z6 * z;
-        const Cx f = z7 + (wrong_function ? 14.0 : -14.0) * z5 + 49.0 * z3 - 36.0 * z;
-        Cx d = 7.0 * z6 + (wrong_function ? -70.0 : 70.0) * z4 + 147.0 * z2 - Cx{36, 0};
-        if (std::abs(d.re) < 1e-32 && std::abs(d.im) < 1e-32) d = Cx{1e-32, 1e-32};
-        const Cx next = z - f / d;
-        before = last;
-        last = abs(next - z);
-        z = next;
-        ++n;
-    }
-    if (newton_error_image.smoothing) {
-        const double t = std::log(before) - std::log(last);
-        double fraction = 0;
-        if (!(last < 1e-32) && !(t < 1e-32)) fraction = (std::log(before) + 9.210340371976184) / t;
-        if (!(fraction >= 0)) fraction = 0;  // also NaN
-        if (fraction > 1) fraction = 1;
-        pixel::nfx = fraction;
-    }
-    *zx = z.re;
-    *zy = z.im;
-    *size = 17.0;
-    pixel::infsize = 17.0;
-    return n % 255 + 1;
-}
-
 TypeImplementation legendre_implementation() {
-    return {.generator = legendre, .setup = legendre_setup, .formula_text = {kLegendreText[0], kLegendreText[1]}};
+    return {.prepare = prepare_legendre, .formula_text = {kLegendreText[0], kLegendreText[1]}};
 }
 
 TypeImplementation mondrian_implementation() {
-    TypeImplementation t = EscapeTimeType<Mondrian>::implementation(kMondrianText[0], kMondrianText[1]);
-    t.generator = mondrian;
-    return t;
+    return escape_time_implementation<Mondrian>(kMondrianText[0], kMondrianText[1]);
 }
 
 TypeImplementation newtonerror_implementation() {
-    return {.generator = newtonerror, .setup = newtonerror_setup, .formula_text = {kNewtonErrorText[0], kNewtonErrorText[1]}};
+    return {.prepare = [](const ImageInput& in) -> PixelImagePtr { return std::make_unique<NewtonError>(in.settings); },
+            .formula_text = {kNewtonErrorText[0], kNewtonErrorText[1]}};
 }
 
 TypeImplementation petal_implementation() {
-    TypeImplementation t = EscapeTimeType<Petal>::implementation(kPetalText[0], kPetalText[1]);
-    t.generator = petal;
-    return t;
+    return escape_time_implementation<Petal>(kPetalText[0], kPetalText[1]);
 }
 
 }  // namespace zoquel

@@ -4,11 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "formulas/complex_math.h"
-#include "render/driver.h"
-#include "render/live_state.h"
-#include "render/ordered_rows.h"
-#include "render/side_channels.h"
+#include "model/complex_math.h"
 
 namespace zoquel {
 
@@ -20,6 +16,7 @@ const char* const kDistanceEstimatorNotice =
 
 namespace {
 
+// What both passes read of the settings.
 struct Image {
     int method = 0;
     int maxiter = 256;
@@ -29,14 +26,11 @@ struct Image {
     double minsize = 0.001;
     double overflow = 500000;
     double delta = 0;
-    double distmax = 0;
     int jperiod = 1;
-    const Attractor* cycle = nullptr;
 };
-Image image;
 
-// The orbit of one point, kept for the derivative. One per thread, grown to the iteration
-// limit once and reused by every later pixel and image.
+// The orbit of one point, kept for the derivative: working memory, one per thread, grown to
+// the iteration limit once and reused by every later pixel and image.
 std::vector<Cx>& orbit_buffer(int maxiter) {
     thread_local std::vector<Cx> orbit;
     if (orbit.size() < std::size_t(maxiter) + 1) orbit.resize(std::size_t(maxiter) + 1);
@@ -101,10 +95,10 @@ const char* const kFormulaText[2] = {
     "   overflow: derivative limit for boundary points\n   minsize: capture radius for Julia level sets",
 };
 
-Image image_from(const LiveState& state) {
-    const Settings& s = state.settings;
+Image image_from(const ImageInput& in) {
+    const Settings& s = in.settings;
     const Param& p = s.params();
-    const View& v = s.view();
+    const View& v = in.geometry.view;
     Image im;
     im.method = s.method;
     im.maxiter = s.maxiter;
@@ -114,107 +108,105 @@ Image image_from(const LiveState& state) {
     im.minsize = p.p0;
     im.overflow = p.p2;
     im.jperiod = std::clamp(s.jperiod, 1, kAttractorSize);
-    im.cycle = &state.render.attractor;
     im.delta = (v.xmax - v.xmin) / s.xres * p.p1;
     return im;
 }
 
-}  // namespace
+// The preliminary pass: the boundary in white on black, on the screen only, and the largest
+// distance of the escaping points.
+class Sketch final : public PreliminaryPass {
+public:
+    explicit Sketch(const ImageInput& in)
+        : image_(image_from(in)), geometry_(in.geometry), delta0_(in.geometry.xside / in.geometry.xres * 0.1) {}
 
-double maxdistance(LiveState& state) {
-    const Image im = image_from(state);
-    const Settings& s = state.settings;
-    Host& host = *state.host;
-    if (state.render.firsttimetext) {
-        state.render.firsttimetext = false;
-        host.message_box(kDistanceEstimatorNotice, "Distance Estimator", MessageIcon::information);
-    }
-    const View& v = s.view();
-    const double xside = v.xmax - v.xmin, yside = v.ymax - v.ymin;
-    const double delta0 = xside / s.xres * 0.1;
-    // The sketch's rows are computed on every thread and shown in order; the largest
-    // distance is each row's largest, so the result does not depend on who computed what.
-    std::vector<double> row_largest(std::size_t(std::max(0, s.yres)), 0.0);
-    OrderedRows rows;
-    rows.start(0, s.yres, s.xres, render_threads(), [&](int r, Pixel* out) {
-        const double y = v.ymin + (s.yres - 1 - r) * yside / (s.yres - 1);
+    double row(int r, Pixel* out) const override {
+        const double y = geometry_.row_y(r);
         double largest = 0;
-        for (int col = 0; col < s.xres; ++col) {
-            const double x = v.xmin + col * xside / (s.xres - 1);
+        for (int col = 0; col < geometry_.xres; ++col) {
             Cx c;
-            const Cx z = start(im, x, y, c);
-            const Estimate e = estimate(z, c, im.maxsize, im.maxiter, 1e9, [](Cx, double) { return false; });
+            const Cx z = start(image_, geometry_.column_x(col), y, c);
+            const Estimate e = estimate(z, c, image_.maxsize, image_.maxiter, 1e9, [](Cx, double) { return false; });
             bool white = false;
             if (e.escaped && e.overflow) {
                 white = true;
             } else if (e.escaped) {
                 largest = std::max(largest, e.dist);
-                white = e.dist < delta0;
+                white = e.dist < delta0_;
             }
             out[col] = white ? kWhite : kBlack;
         }
-        row_largest[std::size_t(r)] = largest;
-    });
-    Surface& screen = host.screen();
-    std::vector<Pixel> row(std::size_t(std::max(0, s.xres)));
-    for (int r = 0; r < s.yres; ++r) {
-        rows.take_row(r, row.data());
-        if (r >= screen.height()) continue;
-        for (int col = 0; col < std::min(s.xres, screen.width()); ++col) screen.set_pixel(col, r, row[std::size_t(col)]);
-        host.present(Rect{0, r, std::min(s.xres, screen.width()), r + 1});
+        return largest;
     }
-    rows.stop();
-    double largest = 0;
-    for (double d : row_largest) largest = std::max(largest, d);
-    // Only a key or click given after the sketch is complete goes on.
-    while (host.poll_input()) {
-    }
-    host.wait_input();
-    return largest;
-}
+    double combine(double so_far, double row_part) const override { return std::max(so_far, row_part); }
 
-void dem_setup(LiveState& state) {
-    image = image_from(state);
-    image.distmax = maxdistance(state);
-}
+private:
+    Image image_;
+    ImageGeometry geometry_;
+    double delta0_;
+};
 
-int dem(double px, double py, double* zx, double* zy, double* size) {
-    const Image& im = image;
+class DistanceEstimator final : public PixelImage {
+public:
+    explicit DistanceEstimator(const ImageInput& in)
+        : image_(image_from(in)), distmax_(in.preliminary), cycle_(in.cycle) {}
+    PixelResult pixel(double px, double py) const override;
+
+private:
+    Image image_;
+    double distmax_;
+    Attractor cycle_;
+};
+
+PixelResult DistanceEstimator::pixel(double px, double py) const {
+    const Image& im = image_;
     const bool siegel = im.inside == kInsideSiegelDisks;
     const bool capture = im.inside == kInsideJuliaLevelSets && im.method == 1;
-    if (siegel) pixel::infsize = im.maxsize;
+    PixelResult out;
+    if (siegel) out.infsize = im.maxsize;
     Cx c;
     const Cx z0 = start(im, px, py, c);
-    bool captured = false;
     const Estimate e = estimate(z0, c, im.maxsize, im.maxiter, im.overflow, [&](Cx z, double r) {
-        if (siegel && r < pixel::infsize) pixel::infsize = r;
+        if (siegel && r < out.infsize) out.infsize = r;
         if (capture) {
             for (int i = 0; i < im.jperiod; ++i) {
-                const Cx a{im.cycle->x[std::size_t(i)], im.cycle->y[std::size_t(i)]};
-                if (abs(z - a) < im.minsize) return captured = true;
+                const Cx a{cycle_.x[std::size_t(i)], cycle_.y[std::size_t(i)]};
+                if (abs(z - a) < im.minsize) return true;
             }
         }
         return false;
     });
-    *zx = e.z.re;
-    *zy = e.z.im;
-    *size = e.size;
+    out.zx = e.z.re;
+    out.zy = e.z.im;
+    out.size = e.size;
     int r = 0;
     if (e.escaped) {
         r = e.n % 255;
         // An image with no distance at all has nothing to scale by.
-        if (!e.overflow && e.dist >= im.delta && im.distmax > 0) {
-            const double term = std::trunc(e.dist / im.distmax * 256);
+        if (!e.overflow && e.dist >= im.delta && distmax_ > 0) {
+            const double term = std::trunc(e.dist / distmax_ * 256);
             if (term >= 0 && std::isfinite(term)) r += int(std::fmod(term, 255.0));
         }
     } else if (im.inside == kInsideJuliaLevelSets) {
         r = e.n / im.jperiod + 48;
     }
-    return r % 255 + 1;
+    out.n = r % 255 + 1;
+    return out;
 }
 
+std::unique_ptr<const PreliminaryPass> prepare_sketch(const ImageInput& in) {
+    if (in.memory.firsttimetext) {
+        in.memory.firsttimetext = false;
+        in.host.message_box(kDistanceEstimatorNotice, "Distance Estimator", MessageIcon::information);
+    }
+    return std::make_unique<Sketch>(in);
+}
+
+}  // namespace
+
 TypeImplementation dem_implementation() {
-    return {.generator = dem, .setup = dem_setup, .formula_text = {kFormulaText[0], kFormulaText[1]}};
+    return {.prepare = [](const ImageInput& in) -> PixelImagePtr { return std::make_unique<DistanceEstimator>(in); },
+            .preliminary = prepare_sketch,
+            .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

@@ -1,9 +1,9 @@
 #pragma once
-#include "formulas/complex_math.h"
-#include "render/live_state.h"
-#include "render/side_channels.h"
+#include <memory>
+
+#include "model/complex_math.h"
+#include "model/type_implementation.h"
 #include "model/settings.h"
-#include "render/type_registry.h"
 
 namespace zoquel {
 
@@ -31,7 +31,8 @@ inline EscapeImage escape_image(const Settings& s) {
 //   static constexpr bool kDynamicOnly  the pixel is always z(0), c always the constant
 //   static constexpr double kStartSize  size before the first step (0)
 //   bool settled(double size) const     an extra exit, tested before each step
-//   int result(int n, Cx z, double& size) const   colour count, may change the size
+//   int result(int n, Cx& z, double& size) const   colour count, may change the size and
+//                                                  the last iterate reported
 struct EscapeMember {
     static constexpr bool kDynamicOnly = false;
     static constexpr double kStartSize = 0;
@@ -41,7 +42,7 @@ struct EscapeMember {
 };
 
 template <class M>
-int escape_time(const EscapeImage& im, double px, double py, double* zx, double* zy, double* size) {
+PixelResult escape_time(const EscapeImage& im, double px, double py) {
     M m(im);
     Cx z, c;
     if (im.method == 0 && !M::kDynamicOnly) {
@@ -61,36 +62,41 @@ int escape_time(const EscapeImage& im, double px, double py, double* zx, double*
         ++n;
         if (im.siegel && r < smallest) smallest = r;
     }
-    // Every member leaves the Siegel-disk measure, as type 0 does, so no pixel reads one left
-    // by another.
-    if (im.siegel) pixel::infsize = smallest;
-    *zx = z.re;
-    *zy = z.im;
-    *size = r;
-    return m.result(n, z, *size);
+    PixelResult out;
+    out.n = m.result(n, z, r);
+    out.zx = z.re;
+    out.zy = z.im;
+    out.size = r;
+    // Every member leaves the Siegel-disk measure of its own orbit.
+    if (im.siegel) out.infsize = smallest;
+    return out;
 }
 
-// A count that may run past the palette (a raw iteration count) as a palette index: counts
-// that fit are kept, longer ones wrap as the escape-time convention does.
-constexpr int count_in_palette(int n) { return n >= 0 && n <= 255 ? n : (n < 0 ? 1 : n % 255 + 1); }
-
-// The generator, its per-image set-up and the registry entry of one member, each member with
-// its own snapshot.
+// One image of an escape-time member.
 template <class M>
-struct EscapeTimeType {
-    static inline EscapeImage image;
-    static int generator(double px, double py, double* zx, double* zy, double* size) {
-        return escape_time<M>(image, px, py, zx, zy, size);
-    }
-    static void setup(LiveState& state) { image = escape_image(state.settings); }
-    static TypeImplementation implementation(const char* parameter_plane, const char* dynamic_plane) {
-        TypeImplementation t;
-        t.generator = generator;
-        t.setup = setup;
-        t.formula_text[0] = parameter_plane;
-        t.formula_text[1] = dynamic_plane;
-        return t;
-    }
+class EscapeTimeImage final : public PixelImage {
+public:
+    explicit EscapeTimeImage(const EscapeImage& image) : image_(image) {}
+    PixelResult pixel(double px, double py) const override { return escape_time<M>(image_, px, py); }
+
+private:
+    EscapeImage image_;
 };
+
+// A member's image, as most members need nothing beyond the shared snapshot.
+template <class M>
+PixelImagePtr prepare_escape_time(const ImageInput& in) {
+    return std::make_unique<EscapeTimeImage<M>>(escape_image(in.settings));
+}
+
+}  // namespace zoquel
+
+namespace zoquel {
+
+// The registry entry of a member that needs nothing beyond the shared snapshot.
+template <class M>
+TypeImplementation escape_time_implementation(const char* parameter_plane, const char* dynamic_plane) {
+    return {.prepare = prepare_escape_time<M>, .formula_text = {parameter_plane, dynamic_plane}};
+}
 
 }  // namespace zoquel

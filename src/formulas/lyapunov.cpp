@@ -5,7 +5,6 @@
 #include <cmath>
 #include <string>
 
-#include "render/live_state.h"
 
 namespace zoquel {
 
@@ -16,39 +15,47 @@ constexpr double kRunaway = 100000;
 constexpr double kE10 = 22026.4657948;
 constexpr double kEMinus10 = 4.53999297625e-05;
 
-struct Image {
-    int method = 0;
-    int algorithm = 0;
-    int length = 2;
-    std::array<bool, kMaxLetters> is_a{true, false};
-    double k = 1, x01 = 0.85;
-    double x02 = 0.1, y02 = 0.1, cc = 0.75, dd = 0.75;
-    double outside_size = 17;
+class Lyapunov final : public PixelImage {
+public:
+    explicit Lyapunov(const Settings& s);
+    PixelResult pixel(double px, double py) const override;
+    void settle(Settings& s) const override { s.length = length_; }
+
+private:
+    int markus(double a, double b) const;
+    int pickover(double a, double b) const;
+
+    int method_ = 0;
+    int algorithm_ = 0;
+    int length_ = 2;
+    std::array<bool, kMaxLetters> is_a_{true, false};
+    double k_ = 1, x01_ = 0.85;
+    double x02_ = 0.1, y02_ = 0.1, cc_ = 0.75, dd_ = 0.75;
+    double outside_size_ = 17;
 };
-Image image;
 
 // Markus: logistic map with r from the sequence; 100 warm-up passes, then up to 199 passes of
 // accumulated |r (1 - 2x)|.
-int markus(double a, double b) {
+int Lyapunov::markus(double a, double b) const {
     // Nothing to average over: no sequence gives no exponent, shown as chaos.
-    if (image.length == 0) return 0;
-    double x = image.x01;
-    const double k = image.k;
+    if (length_ == 0) return 0;
+    double x = x01_;
+    const double k = k_;
     for (int pass = 0; pass < 100; ++pass) {
-        for (int i = 0; i < image.length; ++i) {
-            const double r = image.is_a[std::size_t(i)] ? a : b;
+        for (int i = 0; i < length_; ++i) {
+            const double r = is_a_[std::size_t(i)] ? a : b;
             x = k * (r * x) * (1 - x);
             // NaN counts as a runaway orbit too.
             if (!(std::fabs(x) <= kRunaway)) return 0;
         }
     }
-    const bool standard = image.algorithm == 0;
+    const bool standard = algorithm_ == 0;
     double logaccum = standard ? 0.0 : 1.0;
     double lnadjust = 0;
     int s = 1;
     for (; s < 200; ++s) {
-        for (int i = 0; i < image.length; ++i) {
-            const double r = image.is_a[std::size_t(i)] ? a : b;
+        for (int i = 0; i < length_; ++i) {
+            const double r = is_a_[std::size_t(i)] ? a : b;
             const double rx = r * x;
             x = k * rx * (1 - x);
             if (!(std::fabs(x) <= kRunaway)) return 0;
@@ -70,22 +77,22 @@ int markus(double a, double b) {
         }
     }
     if (standard) {
-        double lexp = logaccum / (double(s) * image.length);
+        double lexp = logaccum / (double(s) * length_);
         if (!(lexp <= 0)) return 0;
         if (lexp < -1.99) lexp = -1.99;
         return int((lexp + 2.0) * 127.0);
     }
     const double temp = std::log(logaccum) + lnadjust;
     if (!(temp <= 0)) return 0;
-    const double lexp = 1 - std::exp(temp / (double(image.length) * s));
+    const double lexp = 1 - std::exp(temp / (double(length_) * s));
     return int((lexp + 2.0) * 83.0);
 }
 
 // Pickover: the sine map with a companion orbit held 1e-6 away; the mean log stretch of the
 // separation is the exponent.
-int pickover(double a, double b) {
-    double x0 = image.x02, y0 = image.y02, x = x0, y = y0;
-    const double cc = image.cc, dd = image.dd;
+int Lyapunov::pickover(double a, double b) const {
+    double x0 = x02_, y0 = y02_, x = x0, y = y0;
+    const double cc = cc_, dd = dd_;
     for (int step = 0; step < 100; ++step) {
         x = std::sin(y0 * b) + cc * std::sin(x0 * b);
         y = std::sin(x0 * a) + dd * std::sin(y0 * a);
@@ -139,38 +146,38 @@ const char* const kFormulaText[2] = {
     "C. A. Pickover, Chaos in Wonderland, St. Martin's Press, 1994.",
 };
 
-}  // namespace
-
-void lyapunov_setup(LiveState& state) {
-    Settings& s = state.settings;
+Lyapunov::Lyapunov(const Settings& s) {
     const int letters = int(std::min(s.ustring.size(), std::size_t(kMaxLetters)));
-    s.length = letters;
-    image.method = s.method;
-    image.algorithm = s.algorithm;
-    image.length = letters;
+    method_ = s.method;
+    algorithm_ = s.algorithm;
+    length_ = letters;
     // Every letter but a and A stands for b.
     for (int i = 0; i < letters; ++i) {
         const char c = s.ustring[std::size_t(i)];
-        image.is_a[std::size_t(i)] = c == 'a' || c == 'A';
+        is_a_[std::size_t(i)] = c == 'a' || c == 'A';
     }
-    image.k = s.k;
-    image.x01 = s.x01user;
-    image.x02 = s.x02user;
-    image.y02 = s.y02user;
-    image.cc = s.CC;
-    image.dd = s.DD;
-    image.outside_size = s.pc[24].maxsize + 1.0;
+    k_ = s.k;
+    x01_ = s.x01user;
+    x02_ = s.x02user;
+    y02_ = s.y02user;
+    cc_ = s.CC;
+    dd_ = s.DD;
+    outside_size_ = s.pc[24].maxsize + 1.0;
 }
 
-int lyapunov(double px, double py, double* /*zx*/, double* /*zy*/, double* size) {
+PixelResult Lyapunov::pixel(double px, double py) const {
+    PixelResult out;
     // a is the pixel's y, b its x.
-    const int n = image.method == 0 ? markus(py, px) : pickover(py, px);
-    *size = image.outside_size;
-    return n;
+    out.n = method_ == 0 ? markus(py, px) : pickover(py, px);
+    out.size = outside_size_;
+    return out;
 }
+
+}  // namespace
 
 TypeImplementation lyapunov_implementation() {
-    return {.generator = lyapunov, .setup = lyapunov_setup, .formula_text = {kFormulaText[0], kFormulaText[1]}};
+    return {.prepare = [](const ImageInput& in) -> PixelImagePtr { return std::make_unique<Lyapunov>(in.settings); },
+            .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

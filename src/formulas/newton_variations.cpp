@@ -4,46 +4,47 @@
 #include <cmath>
 #include <numbers>
 
-#include "render/live_state.h"
-#include "render/side_channels.h"
-
 namespace zoquel {
 
 namespace {
 
 constexpr Cx kNoRoot{100, 100};
 
-struct Image {
-    int index = 0;
-    int method = 0;
-    int maxiter = 256;
-    bool smoothing = false;
-    bool basin = false;
-    bool basins = true;
-    Cx m{1, 0};
-    double half_pixel = 0;
-    double size = 3;
-    double logbailout = std::log(0.0001);
-};
-Image image;
-
-// Found for `formula`; rewritten only by the per-image set-up.
-NvRoots roots;
-int roots_formula = -1;
-
-Cx secant_start(const Cx& z0) {
-    switch (nv_function(image.index).secant_start) {
-        case NvSecantStart::offset: return z0 + Cx{0.1, 0.1};
-        case NvSecantStart::logarithm: return 4.0 * nv_log(z0) + Cx{20, 0};
-        default: return Cx{};
+class NewtonVariation final : public PixelImage {
+public:
+    NewtonVariation(const ImageInput& in, const NvRoots& roots);
+    PixelResult pixel(double px, double py) const override;
+    void settle(Settings& s) const override {
+        // The count the basins are measured with is the one of the roots in the table.
+        if (basins_) s.nvrootcount = roots_.count;
     }
-}
 
-int nearest_root(const Cx& z) {
-    for (int k = 0; k < roots.count; ++k)
-        if (norm(roots.z[std::size_t(k)] - z) < 0.01) return k;
-    return roots.count;
-}
+private:
+    Cx secant_start(const Cx& z0) const {
+        switch (nv_function(index_).secant_start) {
+            case NvSecantStart::offset: return z0 + Cx{0.1, 0.1};
+            case NvSecantStart::logarithm: return 4.0 * nv_log(z0) + Cx{20, 0};
+            default: return Cx{};
+        }
+    }
+    int nearest_root(const Cx& z) const {
+        for (int k = 0; k < roots_.count; ++k)
+            if (norm(roots_.z[std::size_t(k)] - z) < 0.01) return k;
+        return roots_.count;
+    }
+
+    int index_ = 0;
+    int method_ = 0;
+    int maxiter_ = 256;
+    bool smoothing_ = false;
+    bool basin_ = false;
+    bool basins_ = true;
+    Cx m_{1, 0};
+    double half_pixel_ = 0;
+    double size_ = 3;
+    double logbailout_ = std::log(0.0001);
+    NvRoots roots_;
+};
 
 const char* const kFormulaText[2] = {
     "Newton / Secant Variations: Newton's Method\n\n   z(n+1) = z(n) - m * f(z(n)) / f'(z(n))\n\n"
@@ -97,38 +98,28 @@ NvRoots nvcalculateroots(int index) {
     return found;
 }
 
-void nvariations_setup(LiveState& state) {
-    Settings& s = state.settings;
+namespace {
+
+NewtonVariation::NewtonVariation(const ImageInput& in, const NvRoots& roots) : roots_(roots) {
+    const Settings& s = in.settings;
     const Param& p = s.params();
-    image.index = std::clamp(s.nvindex, 0, kNvFormulaCount - 1);
-    image.method = s.method;
-    image.maxiter = s.maxiter;
-    image.smoothing = s.outside == kOutsideSmoothing;
-    image.basin = s.basin != 0;
-    image.basins = nv_function(image.index).basins;
-    image.m = Cx{p.p1, p.p2};
-    image.half_pixel = 0.5 * state.render.xside / (s.xres - 1);
-    image.size = p.maxsize + 1.0;
-    image.logbailout = std::log(0.0001);
-    if (state.render.nvfirst || (image.basins && roots_formula != image.index)) {
-        state.render.nvfirst = false;
-        if (image.basins) {
-            roots = nvcalculateroots(image.index);
-            roots_formula = image.index;
-            s.nvrootcount = roots.count;
-        }
-    }
-    // The count the basins are measured with is the one of the roots in the table.
-    if (image.basins) s.nvrootcount = roots.count;
+    index_ = std::clamp(s.nvindex, 0, kNvFormulaCount - 1);
+    method_ = s.method;
+    maxiter_ = s.maxiter;
+    smoothing_ = s.outside == kOutsideSmoothing;
+    basin_ = s.basin != 0;
+    basins_ = nv_function(index_).basins;
+    m_ = Cx{p.p1, p.p2};
+    half_pixel_ = 0.5 * in.geometry.xside / (s.xres - 1);
+    size_ = p.maxsize + 1.0;
+    logbailout_ = std::log(0.0001);
 }
 
-const NvRoots& nvariations_roots() { return roots; }
-
-int nvariations(double px, double py, double* zx, double* zy, double* size) {
-    if (std::abs(px) == std::abs(py)) px += image.half_pixel;
+PixelResult NewtonVariation::pixel(double px, double py) const {
+    if (std::abs(px) == std::abs(py)) px += half_pixel_;
     Cx z0{px, py};
-    Cx zp = image.method == 1 ? secant_start(z0) : Cx{};
-    const int index = image.index;
+    Cx zp = method_ == 1 ? secant_start(z0) : Cx{};
+    const int index = index_;
     int n = 0, offset = 0, degree = 0;
     double before = 1.0, last = 1.0;
     Cx f, d, fp, dp, f_previous;
@@ -136,13 +127,13 @@ int nvariations(double px, double py, double* zx, double* zy, double* size) {
     // Only the last pass's basin test decides the colour: the test runs once, on the point
     // that pass started from.
     Cx last_start = z0;
-    while (n < image.maxiter && last > 0.0001) {
+    while (n < maxiter_ && last > 0.0001) {
         last_start = z0;
         Cx z1;
-        if (image.method == 0) {
+        if (method_ == 0) {
             nvformula(index, z0, f, d, degree);
             if (abs(d) < 1e-32) d.re = 1e-32;
-            z1 = z0 - image.m * (f / d);
+            z1 = z0 - m_ * (f / d);
         } else {
             nvformula(index, z0, f, d, degree);
             if (n > 0 && reuse_previous) {
@@ -157,7 +148,7 @@ int nvariations(double px, double py, double* zx, double* zy, double* size) {
             Cx denominator = f - fp;
             // Where the nudge above vanishes in rounding, the slope still may not be infinite.
             if (denominator == Cx{}) denominator = Cx{1e-32, 0};
-            z1 = z0 - image.m * f * (z0 - zp) / denominator;
+            z1 = z0 - m_ * f * (z0 - zp) / denominator;
         }
         before = last;
         last = abs(z0 - z1);
@@ -165,28 +156,47 @@ int nvariations(double px, double py, double* zx, double* zy, double* size) {
         z0 = z1;
         ++n;
     }
-    pixel::root = roots.count;
-    if (image.basins && n > 0) {
-        pixel::root = nearest_root(last_start);
+    PixelResult out;
+    out.root = roots_.count;
+    if (basins_ && n > 0) {
+        out.root = nearest_root(last_start);
         // With no roots at all there are no basins to offset.
-        if (image.basin && roots.count > 0) offset = 256 / roots.count * pixel::root;
+        if (basin_ && roots_.count > 0) offset = 256 / roots_.count * out.root;
     }
-    if (image.smoothing) {
+    if (smoothing_) {
         const double t = std::log(before) - std::log(last);
         double fraction = 0;
-        if (!(last < 1e-32) && !(t < 1e-32)) fraction = (std::log(before) - image.logbailout) / t;
+        if (!(last < 1e-32) && !(t < 1e-32)) fraction = (std::log(before) - logbailout_) / t;
         if (!(fraction >= 0.0078125)) fraction = 0;  // also NaN
         if (fraction > 1) fraction = 1;
-        pixel::nfx = fraction;
+        out.nfx = fraction;
     }
-    *zx = z0.re;
-    *zy = z0.im;
-    *size = image.size;
-    return (n + offset) % 255 + 1;
+    out.zx = z0.re;
+    out.zy = z0.im;
+    out.size = size_;
+    out.n = (n + offset) % 255 + 1;
+    return out;
 }
 
+
+PixelImagePtr prepare_nvariations(const ImageInput& in) {
+    const int index = std::clamp(in.settings.nvindex, 0, kNvFormulaCount - 1);
+    const bool basins = nv_function(index).basins;
+    TypeMemory& memory = in.memory;
+    if (memory.nvfirst || (basins && memory.nvformula != index)) {
+        memory.nvfirst = false;
+        if (basins) {
+            memory.nvroots = nvcalculateroots(index);
+            memory.nvformula = index;
+        }
+    }
+    return std::make_unique<NewtonVariation>(in, memory.nvroots);
+}
+
+}  // namespace
+
 TypeImplementation nvariations_implementation() {
-    return {.generator = nvariations, .setup = nvariations_setup, .formula_text = {kFormulaText[0], kFormulaText[1]}};
+    return {.prepare = prepare_nvariations, .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 
 }  // namespace zoquel

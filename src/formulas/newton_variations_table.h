@@ -1,5 +1,5 @@
 #pragma once
-#include "formulas/complex_math.h"
+#include "model/complex_math.h"
 
 namespace zoquel {
 

@@ -29,8 +29,6 @@ struct Web : EscapeMember {
     }
 };
 
-EscapeImage image;
-
 // The type has one plane, so both methods show the same text.
 const char* const kFormulaText =
     "Sierpinski Web\n\n"
@@ -42,20 +40,17 @@ const char* const kFormulaText =
     "A doubling map folded back into the unit square; the pixels are\n"
     "coloured by the number of steps before |z| exceeds the bailout.";
 
+PixelImagePtr prepare_web(const ImageInput& in) {
+    EscapeImage im = escape_image(in.settings);
+    // The pixel is always c; the start value comes from it.
+    im.method = 0;
+    return std::make_unique<EscapeTimeImage<Web>>(im);
+}
+
 }  // namespace
 
-void sierpinski_setup(LiveState& state) {
-    image = escape_image(state.settings);
-    // The pixel is always c; the start value comes from it.
-    image.method = 0;
-}
-
-int sierpinski(double px, double py, double* zx, double* zy, double* size) {
-    return escape_time<Web>(image, px, py, zx, zy, size);
-}
-
 TypeImplementation sierpinski_implementation() {
-    return {.generator = sierpinski, .setup = sierpinski_setup, .formula_text = {kFormulaText, kFormulaText}};
+    return {.prepare = prepare_web, .formula_text = {kFormulaText, kFormulaText}};
 }
 
 }  // namespace zoquel

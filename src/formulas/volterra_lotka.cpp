@@ -2,34 +2,36 @@
 
 #include <cmath>
 
-#include "formulas/escape_time.h"
-#include "render/coloring.h"
-#include "render/live_state.h"
+#include "model/palettes.h"
 
 namespace zoquel {
 
 namespace {
 
-struct Image {
-    double maxsize = 256;
-    int maxiter = 256;
-    double half = 0.3695, p = 0.739;
-    int scheme = 0;
-    double radius = 0.1;
-    double factor = 256;
-    double atrx = 1, atry = 2.5;
-};
-Image image;
+class VolterraLotka final : public PixelImage {
+public:
+    explicit VolterraLotka(const ImageInput& in);
+    PixelResult pixel(double px, double py) const override;
 
-// x + h/2 {f(x, y) + f(x + p f, y + p g)}, and the same for y, with f = x - xy, g = -y + xy.
-void step(double& x, double& y) {
-    const double xy = x * y;
-    const double u = x - xy, w = -y + xy;
-    const double a = x + image.p * u, b = y + image.p * w;
-    const double ab = a * b;
-    x = x + image.half * (a - ab + u);
-    y = y + image.half * (-b + ab + w);
-}
+private:
+    // x + h/2 {f(x, y) + f(x + p f, y + p g)}, and the same for y, with f = x - xy, g = -y + xy.
+    void step(double& x, double& y) const {
+        const double xy = x * y;
+        const double u = x - xy, w = -y + xy;
+        const double a = x + p_ * u, b = y + p_ * w;
+        const double ab = a * b;
+        x = x + half_ * (a - ab + u);
+        y = y + half_ * (-b + ab + w);
+    }
+
+    double maxsize_ = 256;
+    int maxiter_ = 256;
+    double half_ = 0.3695, p_ = 0.739;
+    int scheme_ = 0;
+    double radius_ = 0.1;
+    double factor_ = 256;
+    double atrx_ = 1, atry_ = 2.5;
+};
 
 // The type has one plane, so both methods show the same text.
 const char* const kFormulaText =
@@ -45,58 +47,61 @@ const char* const kFormulaText =
     "V opens the options.\n"
     "H.-O. Peitgen, P. H. Richter, The Beauty of Fractals, Springer 1986.";
 
-}  // namespace
-
-void vl_setup(LiveState& state) {
-    const Settings& s = state.settings;
-    image.maxsize = s.pc[3].maxsize;
-    image.maxiter = s.maxiter;
-    image.half = s.half;
-    image.p = s.pc[3].p2;
-    image.scheme = s.vlcoloring;
-    image.radius = s.vlradius;
-    image.factor = s.maxiter < 256 ? 256.0 : double(s.maxiter);
+VolterraLotka::VolterraLotka(const ImageInput& in) {
+    const Settings& s = in.settings;
+    maxsize_ = s.pc[3].maxsize;
+    maxiter_ = s.maxiter;
+    half_ = s.half;
+    p_ = s.pc[3].p2;
+    scheme_ = s.vlcoloring;
+    radius_ = s.vlradius;
+    factor_ = s.maxiter < 256 ? 256.0 : double(s.maxiter);
     // The point the orbit of (1, 2.5) reaches: the target of the level sets of attraction.
     double x = 1.0, y = 2.5, size = 0;
-    for (int i = 0; i < 128 && size <= image.maxsize; ++i) {
+    for (int i = 0; i < 128 && size <= maxsize_; ++i) {
         step(x, y);
         size = x * x + y * y;
     }
-    image.atrx = x;
-    image.atry = y;
+    atrx_ = x;
+    atry_ = y;
 }
 
-int vl(double px, double py, double* zx, double* zy, double* size) {
+PixelResult VolterraLotka::pixel(double px, double py) const {
     double x = px, y = py;
-    double r = 0, smallest = image.maxsize;
+    double r = 0, smallest = maxsize_;
     int n = 0;
-    while (r <= image.maxsize && n < image.maxiter) {
+    while (r <= maxsize_ && n < maxiter_) {
         step(x, y);
         r = x * x + y * y;
         ++n;
-        if (image.scheme == 1 && r < smallest) smallest = r;
-        if (image.scheme == 2) {
-            const double dx = x - image.atrx, dy = y - image.atry;
-            if (std::sqrt(dx * dx + dy * dy) < image.radius) break;
+        if (scheme_ == 1 && r < smallest) smallest = r;
+        if (scheme_ == 2) {
+            const double dx = x - atrx_, dy = y - atry_;
+            if (std::sqrt(dx * dx + dy * dy) < radius_) break;
         }
     }
-    *zx = x;
-    *zy = y;
-    *size = r;
+    PixelResult out{0, x, y, r};
     // Escaped, or overflowed to NaN: the step count, wrapped into the palette once it passes 255.
-    if (!(r <= image.maxsize)) return count_in_palette(n);
+    if (!(r <= maxsize_)) {
+        out.n = palette_index(n);
+        return out;
+    }
     int k;
-    switch (image.scheme) {
-        case 1: k = wrapped_index(std::sqrt(smallest) * image.factor * 7); break;
+    switch (scheme_) {
+        case 1: k = wrapped_index(std::sqrt(smallest) * factor_ * 7); break;
         case 2: k = (n / 2) % 255 + 1; break;
         default: k = int(std::fmod(16 * r, 255.0) + 1); break;
     }
-    *size = image.maxsize + 1.0;
-    return k;
+    out.size = maxsize_ + 1.0;
+    out.n = k;
+    return out;
 }
 
+}  // namespace
+
 TypeImplementation vl_implementation() {
-    return {.generator = vl, .setup = vl_setup, .formula_text = {kFormulaText, kFormulaText}};
+    return {.prepare = [](const ImageInput& in) -> PixelImagePtr { return std::make_unique<VolterraLotka>(in); },
+            .formula_text = {kFormulaText, kFormulaText}};
 }
 
 }  // namespace zoquel

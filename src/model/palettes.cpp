@@ -1,5 +1,6 @@
 #include "model/palettes.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace zoquel {
@@ -87,6 +88,11 @@ const Palette& kpbw4_palette() {
 const Palette& rainbow8_palette() {
     static const Palette p = make_rainbow8();
     return p;
+}
+
+int wrapped_index(double v) {
+    if (!(v >= 0) || std::isinf(v)) return 1;
+    return int(std::fmod(std::trunc(v), 255.0)) + 1;
 }
 
 void checkpalette(Palette& palette, Rgb background) {

@@ -3,4 +3,5 @@ set(ZOQUEL_MODEL_SOURCES
   model/settings.cpp
   model/palettes.cpp
   model/julia_cycle.cpp
+  model/canvas.cpp
 )

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/raster.h"
+
 namespace zoquel {
 
 Rect Rect::intersected(const Rect& o) const {
@@ -41,33 +43,21 @@ void Surface::frame_rect(const Rect& r, Pixel color) {
     fill_rect(Rect{r.right - 1, r.top, r.right, r.bottom}, color);
 }
 
+Rect Surface::pen_square(int x, int y, int pen_width) {
+    if (pen_width <= 1) return Rect{x, y, x + 1, y + 1};
+    const int lo = -(pen_width - 1) / 2;
+    return Rect{x + lo, y + lo, x + lo + pen_width, y + lo + pen_width};
+}
+
 void Surface::plot_pen(int x, int y, Pixel color, int pen_width) {
-    if (pen_width <= 1) {
+    if (pen_width <= 1)
         set_pixel(x, y, color);
-        return;
-    }
-    int lo = -(pen_width - 1) / 2;
-    fill_rect(Rect{x + lo, y + lo, x + lo + pen_width, y + lo + pen_width}, color);
+    else
+        fill_rect(pen_square(x, y, pen_width), color);
 }
 
 void Surface::line(Point from, Point to, Pixel color, int pen_width) {
-    // Bresenham, leaving out the end point as the original platform's line drawing does.
-    int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
-    int dy = -std::abs(to.y - from.y), sy = from.y < to.y ? 1 : -1;
-    int err = dx + dy;
-    int x = from.x, y = from.y;
-    while (x != to.x || y != to.y) {
-        plot_pen(x, y, color, pen_width);
-        int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    raster_line(from, to, bounds(), [&](int x, int y) { plot_pen(x, y, color, pen_width); });
 }
 
 void Surface::polyline(std::span<const Point> points, Pixel color, int pen_width) {
@@ -75,18 +65,7 @@ void Surface::polyline(std::span<const Point> points, Pixel color, int pen_width
 }
 
 void Surface::arc(const Rect& box, double start_angle, double end_angle, Pixel color, int pen_width) {
-    double cx = (box.left + box.right - 1) / 2.0, cy = (box.top + box.bottom - 1) / 2.0;
-    double rx = (box.width() - 1) / 2.0, ry = (box.height() - 1) / 2.0;
-    if (rx < 0 || ry < 0) return;
-    while (end_angle < start_angle) end_angle += 2 * M_PI;
-    int steps = std::max(8, int((rx + ry) * (end_angle - start_angle)) + 1);
-    Point prev{int(std::lround(cx + rx * std::cos(start_angle))), int(std::lround(cy - ry * std::sin(start_angle)))};
-    for (int i = 1; i <= steps; ++i) {
-        double a = start_angle + (end_angle - start_angle) * i / steps;
-        Point p{int(std::lround(cx + rx * std::cos(a))), int(std::lround(cy - ry * std::sin(a)))};
-        line(prev, p, color, pen_width);
-        prev = p;
-    }
+    raster_arc(box, start_angle, end_angle, [&](Point a, Point b) { line(a, b, color, pen_width); });
 }
 
 void Surface::ellipse(const Rect& box, Pixel color, int pen_width) { arc(box, 0, 2 * M_PI, color, pen_width); }

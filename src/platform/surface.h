@@ -20,6 +20,15 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// A pixel coordinate from a computed double, truncated toward zero as the generators' rules
+// say; values beyond any image (and NaN) become far-outside coordinates instead of overflowing.
+inline int pixel_coordinate(double v) {
+    constexpr double kFar = 1 << 30;
+    if (!(v > -kFar)) return -(1 << 30);
+    if (!(v < kFar)) return 1 << 30;
+    return int(v);
+}
+
 // A width x height RGB image. Every drawing call clips to the surface.
 class Surface {
 public:
@@ -58,6 +67,9 @@ public:
     std::vector<Pixel>& pixels() { return pixels_; }
 
     friend bool operator==(const Surface&, const Surface&) = default;
+
+    // The pixels a pen of this width covers at (x, y): the point itself, or a square brush.
+    static Rect pen_square(int x, int y, int pen_width);
 
 private:
     void plot_pen(int x, int y, Pixel color, int pen_width);

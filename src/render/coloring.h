@@ -1,23 +1,19 @@
 #pragma once
-#include "platform/rgb.h"
-#include "render/render_state.h"
+#include "model/pixel_image.h"
 #include "model/settings.h"
+#include "platform/rgb.h"
 
 namespace zoquel {
 
-// The colour of one pixel from what its generator returned: outside when size exceeds the
-// type's escape radius, coloured by the outside method; inside by the inside method.
-Rgb coloring(const Settings& s, const RenderState& r, int n, double size, double zx, double zy);
+// What the colouring of an image needs besides the settings, fixed when the image starts.
+struct ColouringConstants {
+    double il = 0, lpsm = 0;  // smoothing: 1 / ln 2 and ln ln of the escape radius
+    double factor = 256;      // the Siegel-disk scale
+};
 
-// n as a palette index: 0..255 stay, anything else wraps as the escape-time convention does.
-inline int palette_index(int n) {
-    if (n >= 0 && n <= 255) return n;
-    int m = n % 255;
-    if (m < 0) m += 255;
-    return m + 1;
-}
-
-// trunc(v) mod 255 + 1 for a non-negative v, defined for every double (NaN and infinity give 1).
-int wrapped_index(double v);
+// The colour of one pixel from what its image gave: outside when the size exceeds the type's
+// escape radius, coloured by the outside method; inside by the inside method. `image` may
+// colour binary decomposition its own way.
+Rgb coloring(const Settings& s, const ColouringConstants& k, const PixelResult& p, const PixelImage* image = nullptr);
 
 }  // namespace zoquel

@@ -1,39 +1,46 @@
 #include "render/driver.h"
 
 #include <algorithm>
-#include <cmath>
+#include <memory>
 #include <vector>
 
-#include "formulas/mandelbrot.h"
-#include "render/coloring.h"
+#include "render/prepared_image.h"
 #include "render/row_pipeline.h"
-#include "render/type_registry.h"
 
 namespace zoquel {
 
+struct DriverState::Impl {
+    // Where a per-pixel image is: not started, its preliminary pass, waiting for a key or
+    // click after it, ready to be prepared after the wait, or its rows.
+    enum class Phase { idle, preliminary, awaiting, ready, rows };
+    Phase phase = Phase::idle;
+
+    RowPipeline rows;
+    ImageStart start;
+    std::shared_ptr<const PreparedImage> image;
+    // The preliminary pass, each row's part of its value, the next row to show, the value.
+    std::shared_ptr<const PreliminaryPass> preliminary;
+    std::shared_ptr<std::vector<double>> parts;
+    int preliminary_row = 0;
+    double preliminary_value = 0;
+
+    // The generator of a whole image, for the type and size it was made for, and whether a
+    // run of its steps is under way.
+    WholeImagePtr whole;
+    int whole_type = -1, whole_width = 0, whole_height = 0;
+    bool run_active = false;
+};
+
+DriverState::DriverState() : impl_(std::make_unique<Impl>()) {}
+DriverState::~DriverState() = default;
+DriverState::DriverState(DriverState&&) noexcept = default;
+DriverState& DriverState::operator=(DriverState&&) noexcept = default;
+
 namespace {
 
+using Phase = DriverState::Impl::Phase;
+
 int g_threads = 1;
-
-RowPipeline& pipeline() {
-    static RowPipeline p;
-    return p;
-}
-
-void finish_image(LiveState& state) {
-    RenderState& r = state.render;
-    Settings& s = state.settings;
-    pipeline().stop();
-    r.j = 0;
-    r.okfractal = false;
-    r.okzoom = true;
-    r.okthumbnail = type_info(s.ftype).thumbflag ? 1 : 0;
-    if (remembers_julia_constant(s.ftype) && s.method == 1) {
-        s.cxsave = s.params().jcx;
-        s.cysave = s.params().jcy;
-    }
-    state.host->end_busy();
-}
 
 // The screen shows grey where the new image will grow and black around it.
 void clear_screen_for_new_image(LiveState& state) {
@@ -45,132 +52,239 @@ void clear_screen_for_new_image(LiveState& state) {
     state.host->present(screen.bounds());
 }
 
-int run_whole_image(LiveState& state) {
-    const int t = state.settings.ftype;
-    double zx, zy, size;
-    implementation(t).generator(0, 0, &zx, &zy, &size);
-    RenderState& r = state.render;
-    r.okthumbnail = 0;
-    r.okzoom = false;
-    r.j = 0;
-    if (type_info(t).kind != TypeKind::whole_image_repeated) r.okfractal = false;
-    if (t == 39) r.okorbit = true;
-    return 1;
+// Shows a finished row on the screen at once, as far as the window reaches.
+void show_row(Host& host, int row, const Pixel* pixels, int width) {
+    Surface& screen = host.screen();
+    if (row >= screen.height()) return;
+    const int w = std::min(width, screen.width());
+    std::copy(pixels, pixels + std::max(0, w), screen.row(row));
+    host.present(Rect{0, row, w, row + 1});
 }
 
-}  // namespace
-
-void begin_image(LiveState& state) {
-    Settings& s = state.settings;
-    RenderState& r = state.render;
-    const View& v = s.view();
-    r.xside = v.xmax - v.xmin;
-    r.yside = v.ymax - v.ymin;
-    if (s.outside == kOutsideSmoothing && !supplies_smoothing_fraction(s.ftype, s.method)) {
-        r.il = 1 / std::log(2.0);
-        r.lpsm = std::log(std::log(s.params().maxsize));
-    }
-    // Smoothing blends neighbouring entries for every type but 23, which keeps its own step.
-    if (s.outside == kOutsideSmoothing && s.ftype != 23) s.cindex = 1;
-    if (s.ftype == 0 || s.ftype == 37 || s.ftype == 38) {
-        if (s.inside == kInsideSiegelDisks) r.factor = s.maxiter < 256 ? 256 : s.maxiter;
-        if (s.inside == kInsideJuliaLevelSets && s.method == 1) s.jperiod = juliaperiod(s.params().jcx, s.params().jcy, r.attractor);
-    }
-    if (auto setup = implementation(s.ftype).setup) setup(state);
+ImageInput input_for(LiveState& st, const ImageStart& start, double preliminary = 0) {
+    return ImageInput{st.settings, start.geometry, start.cycle, *st.host, st.memory, preliminary};
 }
 
-void render_row(const LiveState& state, int row, Pixel* out) {
-    const Settings& s = state.settings;
-    const RenderState& r = state.render;
-    const View& v = s.view();
-    const TypeImplementation& impl = implementation(s.ftype);
-    const Generator generate = impl.generator;
-    const double y = v.ymin + (s.yres - 1 - row) * r.yside / (s.yres - 1);
-    if (impl.row_kernel) {
-        thread_local std::vector<double> xs, zx, zy, size;
-        thread_local std::vector<int> n;
-        const std::size_t w = std::size_t(s.xres);
-        xs.resize(w), zx.resize(w), zy.resize(w), size.resize(w), n.resize(w);
-        for (int ii = 0; ii < s.xres; ++ii) xs[std::size_t(ii)] = v.xmin + ii * r.xside / (s.xres - 1);
-        if (impl.row_kernel(xs.data(), y, s.xres, n.data(), zx.data(), zy.data(), size.data())) {
-            for (std::size_t ii = 0; ii < w; ++ii) out[ii] = pack(coloring(s, r, n[ii], size[ii], zx[ii], zy[ii]));
-            return;
-        }
-    }
-    for (int ii = 0; ii < s.xres; ++ii) {
-        const double x = v.xmin + ii * r.xside / (s.xres - 1);
-        double zx = 0, zy = 0, size = 0;
-        const int n = generate(x, y, &zx, &zy, &size);
-        out[ii] = pack(coloring(s, r, n, size, zx, zy));
+// The rows of the prepared image from row `first` on, on every thread.
+void start_image_rows(LiveState& st, int first) {
+    DriverState::Impl& d = st.driver.impl();
+    std::shared_ptr<const PreparedImage> image = d.image;
+    const ImageGeometry& g = image->geometry();
+    d.rows.start(image->settings, first, g.yres, g.xres, g_threads,
+                 [image](int row, Pixel* out) { image->render_row(row, out); });
+}
+
+void start_preliminary_rows(LiveState& st, int first) {
+    DriverState::Impl& d = st.driver.impl();
+    std::shared_ptr<const PreliminaryPass> pass = d.preliminary;
+    std::shared_ptr<std::vector<double>> parts = d.parts;
+    const ImageGeometry& g = d.start.geometry;
+    d.rows.start(st.settings, first, g.yres, g.xres, g_threads,
+                 [pass, parts](int row, Pixel* out) { (*parts)[std::size_t(row)] = pass->row(row, out); });
+}
+
+// Prepares the image itself once its preliminary pass (if any) is done, and starts its rows.
+void prepare_rows(LiveState& st) {
+    DriverState::Impl& d = st.driver.impl();
+    Settings& s = st.settings;
+    d.image = std::make_shared<PreparedImage>(
+        prepare_image(s, d.start, *st.types, *st.host, st.memory, d.preliminary_value));
+    d.preliminary.reset();
+    d.parts.reset();
+    d.phase = Phase::rows;
+    start_image_rows(st, 0);
+    // Rows are written xres wide: the image must have the size the settings give. The
+    // workers are already under way meanwhile.
+    if (st.image.width() != s.xres || st.image.height() != s.yres)
+        st.image.resize(s.xres, s.yres, kStockGrey);
+    else
+        st.image.fill(kStockGrey);
+}
+
+void begin_image(LiveState& st) {
+    DriverState::Impl& d = st.driver.impl();
+    // The image under way is replaced: no worker may still be computing for it.
+    d.rows.stop();
+    st.render.j = 0;
+    clear_screen_for_new_image(st);
+    d.start = start_image(st.settings);
+    st.render.geometry = d.start.geometry;
+    d.preliminary_value = 0;
+    if (PreparePreliminaryPass make = (*st.types)[st.settings.ftype].preliminary) {
+        d.preliminary = make(input_for(st, d.start));
+        d.parts = std::make_shared<std::vector<double>>(std::size_t(std::max(0, st.settings.yres)), 0.0);
+        d.preliminary_row = 0;
+        d.phase = Phase::preliminary;
+        start_preliminary_rows(st, 0);
+    } else {
+        prepare_rows(st);
     }
 }
 
-namespace {
+DriverStep preliminary_row(LiveState& st) {
+    DriverState::Impl& d = st.driver.impl();
+    const ImageGeometry& g = d.start.geometry;
+    const int row = d.preliminary_row;
+    if (!d.rows.serves(row, nullptr)) start_preliminary_rows(st, row);
+    std::vector<Pixel> pixels(std::size_t(std::max(0, g.xres)));
+    d.rows.take_row(row, pixels.data());
+    show_row(*st.host, row, pixels.data(), g.xres);
+    if (++d.preliminary_row < g.yres) return {DriverStep::Kind::preliminary_row};
+    d.rows.stop();
+    double value = 0;
+    for (double part : *d.parts) value = d.preliminary->combine(value, part);
+    d.preliminary_value = value;
+    d.phase = Phase::awaiting;
+    return {DriverStep::Kind::awaiting_input};
+}
+
+void finish_image(LiveState& st) {
+    Settings& s = st.settings;
+    DriverState::Impl& d = st.driver.impl();
+    d.rows.stop();
+    d.phase = Phase::idle;
+    st.render.j = 0;
+    st.render.okfractal = false;
+    if (remembers_julia_constant(s.ftype) && s.method == 1) {
+        s.cxsave = s.params().jcx;
+        s.cysave = s.params().jcy;
+    }
+    st.host->end_busy();
+}
 
 // One driver call. Between the rows of an image the explorer runs commands that may change
 // the settings, so rows computed ahead are checked against them; a headless render runs
 // nothing between rows and skips the check.
-int drive(LiveState& state, bool settings_may_change) {
-    Settings& s = state.settings;
-    RenderState& r = state.render;
-    if (!type_available(s.ftype)) {
-        r.okfractal = false;
-        return 0;
+DriverStep image_row(LiveState& st, bool settings_may_change) {
+    DriverState::Impl& d = st.driver.impl();
+    Settings& s = st.settings;
+    RenderState& r = st.render;
+    if (!d.rows.serves(r.j, settings_may_change ? &s : nullptr)) {
+        // The settings changed under a paused image (a new palette): the same image, coloured
+        // from the live settings, from row j on.
+        if (settings_may_change && !(d.image->settings == s))
+            d.image = std::make_shared<PreparedImage>(d.image->recoloured(s));
+        start_image_rows(st, r.j);
     }
-    if (is_whole_image(s.ftype)) return run_whole_image(state);
-
-    state.host->begin_busy();
-    if (r.j == 0) {
-        // Generators' per-image state is rewritten below: no worker may still be reading it.
-        pipeline().stop();
-        clear_screen_for_new_image(state);
-        begin_image(state);
-        if (g_threads > 1) pipeline().start(state, 0, g_threads);
-        // Rows are written xres wide: the image must have the size the settings give. The
-        // workers are already under way meanwhile.
-        if (state.image.width() != s.xres || state.image.height() != s.yres)
-            state.image.resize(s.xres, s.yres, kStockGrey);
-        else
-            state.image.fill(kStockGrey);
-    }
-    if (g_threads > 1) {
-        if (!pipeline().serves(r.j, settings_may_change ? &s : nullptr)) pipeline().start(state, r.j, g_threads);
-        pipeline().take_row(r.j, state.image.row(r.j));
-    } else {
-        render_row(state, r.j, state.image.row(r.j));
-    }
-
-    Surface& screen = state.host->screen();
-    if (r.j < screen.height()) {
-        Rect row{0, r.j, std::min(s.xres, screen.width()), r.j + 1};
-        screen.copy_from(state.image, row, 0, r.j);
-        state.host->present(row);
-    }
+    const int width = d.image->geometry().xres;
+    d.rows.take_row(r.j, st.image.row(r.j));
+    show_row(*st.host, r.j, st.image.row(r.j), width);
     r.j += 1;
-    if (r.j == s.yres) finish_image(state);
-    return 0;
+    if (r.j < d.image->geometry().yres) return {DriverStep::Kind::row};
+    finish_image(st);
+    return {DriverStep::Kind::image_done};
+}
+
+DriverStep whole_image_step(LiveState& st) {
+    DriverState::Impl& d = st.driver.impl();
+    Settings& s = st.settings;
+    RenderState& r = st.render;
+    const int t = s.ftype;
+    // Rows are drawn xres wide: the image must have the size the settings give.
+    if (st.image.width() != s.xres || st.image.height() != s.yres) st.image.resize(s.xres, s.yres, kBlack);
+    const bool fresh = r.firstloop || !d.whole || d.whole_type != t || d.whole_width != s.xres ||
+                       d.whole_height != s.yres || (!d.run_active && !continues_between_plots(t));
+    if (fresh) {
+        const ImageStart start{ImageGeometry::of(s.view(), s.xres, s.yres), {}, {}};
+        d.whole = (*st.types)[t].whole(input_for(st, start));
+        d.whole_type = t;
+        d.whole_width = s.xres;
+        d.whole_height = s.yres;
+        d.run_active = false;
+        r.firstloop = false;
+    }
+    if (!d.run_active) {
+        d.run_active = true;
+        st.host->begin_busy();
+    }
+    Canvas canvas(st.image, st.host->screen());
+    StepContext context{s, *st.host, st.memory};
+    const StepResult result = d.whole->step(canvas, context);
+    canvas.present(*st.host);
+    r.j = 0;
+    if (result.more) return {DriverStep::Kind::whole_image, result.delay_ms};
+    d.run_active = false;
+    r.okfractal = false;
+    if (result.firstloop) r.firstloop = true;
+    st.host->end_busy();
+    return {DriverStep::Kind::whole_image};
+}
+
+DriverStep drive(LiveState& st, bool settings_may_change) {
+    Settings& s = st.settings;
+    if (!st.types->available(s.ftype)) {
+        st.render.okfractal = false;
+        return {};
+    }
+    if (is_whole_image(s.ftype)) return whole_image_step(st);
+
+    DriverState::Impl& d = st.driver.impl();
+    st.host->begin_busy();
+    if (d.phase == Phase::idle || (d.phase == Phase::rows && st.render.j == 0)) begin_image(st);
+    switch (d.phase) {
+        case Phase::preliminary: return preliminary_row(st);
+        case Phase::awaiting: return {DriverStep::Kind::awaiting_input};
+        case Phase::ready: prepare_rows(st); break;
+        default: break;
+    }
+    return image_row(st, settings_may_change);
 }
 
 }  // namespace
 
-int fractaldriver(LiveState& state) { return drive(state, true); }
+DriverStep fractaldriver(LiveState& state) { return drive(state, true); }
 
-void set_render_threads(int threads) {
-    pipeline().stop();
-    g_threads = std::max(1, threads);
+bool awaiting_input(const LiveState& state) { return state.driver.impl().phase == Phase::awaiting; }
+
+bool deliver_input(LiveState& state, StopRequest input) {
+    DriverState::Impl& d = state.driver.impl();
+    if (d.phase == Phase::awaiting && !is_whole_image(state.settings.ftype)) {
+        d.phase = Phase::ready;
+        return true;
+    }
+    const int t = state.settings.ftype;
+    if (is_whole_image(t) && stopped_by_input(t) && d.whole && d.run_active) {
+        d.whole->stop_request(input);
+        return true;
+    }
+    return false;
 }
+
+void restart_render(LiveState& state) {
+    DriverState::Impl& d = state.driver.impl();
+    d.rows.stop();
+    d.phase = Phase::idle;
+    d.image.reset();
+    d.preliminary.reset();
+    d.parts.reset();
+    state.render.j = 0;
+}
+
+void discard_rows_in_flight(LiveState& state) { state.driver.impl().rows.stop(); }
+
+void set_render_threads(int threads) { g_threads = std::max(1, threads); }
 
 int render_threads() { return g_threads; }
 
-void discard_rows_in_flight() { pipeline().stop(); }
-
-bool render_image(LiveState& state, const std::function<void(int rows_done)>& after_row) {
-    if (!type_available(state.settings.ftype)) return false;
-    state.render.j = 0;
+bool render_image(LiveState& state, const std::function<void(int rows_done)>& after_row, const StepBudget& budget) {
+    if (!state.types->available(state.settings.ftype)) return false;
+    restart_render(state);
+    if (is_whole_image(state.settings.ftype)) {
+        // No waits headless: the steps of each plot run back to back, within the budget.
+        for (int plot = 0; plot < budget.plots; ++plot) {
+            state.render.okfractal = true;
+            for (long step = 0; state.render.okfractal && step < budget.steps; ++step) drive(state, false);
+            state.render.okfractal = false;
+        }
+        return true;
+    }
     state.render.okfractal = true;
     while (state.render.okfractal) {
-        drive(state, false);
-        if (after_row) after_row(state.render.okfractal ? state.render.j : state.settings.yres);
+        const DriverStep step = drive(state, false);
+        // Nobody to press a key: the image follows its preliminary pass at once.
+        if (step.kind == DriverStep::Kind::awaiting_input) deliver_input(state, StopRequest::click);
+        if (after_row && (step.kind == DriverStep::Kind::row || step.kind == DriverStep::Kind::image_done))
+            after_row(state.render.okfractal ? state.render.j : state.settings.yres);
     }
     return true;
 }

@@ -1,33 +1,57 @@
 #pragma once
 #include <functional>
 
-#include "platform/surface.h"
+#include "model/whole_image.h"
 #include "render/live_state.h"
 
 namespace zoquel {
 
-// One bounded piece of rendering on the live state: a row of a per-pixel type, or a whole
-// image. Returns 1 after a whole-image call, 0 after a row. Called while okfractal is set.
-int fractaldriver(LiveState& state);
-inline int fractaldriver() { return fractaldriver(live()); }
+// What one call of the driver did, for the front end to act on.
+struct DriverStep {
+    enum class Kind {
+        nothing,          // the type has nothing to render: the render ended
+        preliminary_row,  // a row of the preliminary pass was shown
+        awaiting_input,   // the preliminary pass is shown: a key or click goes on to the image
+        row,              // a row of the image was rendered and shown
+        image_done,       // the image's last row: the image is complete
+        whole_image,      // a step of a whole-image generator; okfractal says whether more follow
+    };
+    Kind kind = Kind::nothing;
+    int delay_ms = 0;  // before the next call: the pacing of a whole-image generator
+};
 
-// The per-image set-up of a per-pixel type: view size, smoothing constants, Siegel scale,
-// Julia attractor, the generator's own set-up. Run when row 0 is next.
-void begin_image(LiveState& state);
+// fractaldriver: one bounded piece of rendering on the state: a row of a per-pixel image (or
+// of its preliminary pass), or a step of a whole-image generator. Called while okfractal is set.
+DriverStep fractaldriver(LiveState& state);
 
-// Computes row `row` of the current per-pixel image into `out` (xres pixels). Reads only what
-// begin_image prepared, so rows may be computed on any thread.
-void render_row(const LiveState& state, int row, Pixel* out);
+// A key or click during a render, where the render takes one: it ends the wait after a
+// preliminary pass, and reaches the running generator of a type that Pause and clicks stop.
+// False when the render has no use for it.
+bool deliver_input(LiveState& state, StopRequest input);
+// True while the render waits for a key or click to go on from its preliminary pass.
+bool awaiting_input(const LiveState& state);
+
+// The next plot starts a new image (j = 0): what was under way is dropped.
+void restart_render(LiveState& state);
+// Drops rows computed ahead; call when the settings change under a paused image.
+void discard_rows_in_flight(LiveState& state);
 
 // How many threads compute rows of per-pixel images (1: on the caller's thread). Rows are
 // still handed out one per driver call, in order, and the image is the same for any count.
 void set_render_threads(int threads);
 int render_threads();
-// Drops rows computed ahead; call when the settings change under a paused image.
-void discard_rows_in_flight();
 
-// Renders the whole current image into the image surface, as the explorer would, calling
-// `after_row` with the rows done after each one. False if the type has no generator yet.
-bool render_image(LiveState& state, const std::function<void(int rows_done)>& after_row = {});
+// How much of a whole-image type a headless render draws: plots in a row (a further plot goes
+// on where a continuing generator stopped), each at most `steps` steps.
+struct StepBudget {
+    int plots = 1;
+    long steps = 100000;
+};
+
+// Renders the whole current image into the image surface, as the explorer would (without
+// waiting for input or pacing), calling `after_row` with the rows done after each image row.
+// False if the type has nothing to render.
+bool render_image(LiveState& state, const std::function<void(int rows_done)>& after_row = {},
+                  const StepBudget& budget = {});
 
 }  // namespace zoquel

@@ -1,6 +1,6 @@
 #include "render/live_state.h"
 
-#include "formulas/collatz.h"
+#include "render/driver.h"
 
 namespace zoquel {
 
@@ -21,12 +21,15 @@ LiveState& live() {
 
 void reset_live_state(Host& host) {
     LiveState& s = live();
+    restart_render(s);
     s.settings = Settings{};
     s.render = RenderState{};
     s.firsttime = all_first_time();
+    s.memory = TypeMemory{};
     s.image.resize(s.settings.xres, s.settings.yres);
     s.host = &host;
-    reset_collatz_roots();
+    s.types = &standard_types();
+    s.driver = DriverState{};
 }
 
 }  // namespace zoquel

@@ -1,29 +1,26 @@
 #pragma once
-#include <memory>
-
-#include "render/live_state.h"
+#include "model/settings.h"
 #include "render/ordered_rows.h"
 
 namespace zoquel {
 
-// The rows of one per-pixel image, computed ahead on every thread from a snapshot of the
-// settings taken at start, so the live settings may change meanwhile; a consumer that sees
-// them differ restarts.
+// The rows of one pass over an image, computed ahead on every thread and handed out in order,
+// on behalf of the settings the pass was started from: a consumer that sees the live settings
+// differ from them starts again.
 class RowPipeline {
 public:
-    // Starts `threads` threads on rows first_row..yres-1 of the image the state describes.
-    // begin_image must have run for this image.
-    void start(const LiveState& state, int first_row, int threads);
+    // Starts `threads` threads on rows first_row..rows-1 of `compute`.
+    void start(const Settings& key, int first_row, int rows, int width, int threads, OrderedRows::RowFunction compute);
     // Stops the work; rows not taken are discarded.
     void stop();
-    // True when row `row` is the next one the pipeline hands out and, given live settings,
-    // it runs on those.
+    // True when row `row` is the next one handed out and, given live settings, the pass runs
+    // on those.
     bool serves(int row, const Settings* live_settings) const;
     // Row `row` (the next one) to `out`, once computed.
     void take_row(int row, Pixel* out) { rows_.take_row(row, out); }
 
 private:
-    std::unique_ptr<LiveState> snapshot_;  // settings and render progress; no image
+    Settings key_;
     OrderedRows rows_;
 };
 

@@ -1,10 +1,10 @@
 set(ZOQUEL_RENDER_SOURCES
   render/live_state.cpp
-  render/side_channels.cpp
   render/coloring.cpp
   render/driver.cpp
   render/ordered_rows.cpp
   render/row_pipeline.cpp
+  render/prepared_image.cpp
   render/palette_preview.cpp
   render/type_registry.cpp
 )

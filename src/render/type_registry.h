@@ -1,33 +1,29 @@
 #pragma once
-#include "platform/rgb.h"
-#include "model/settings.h"
+#include <array>
+
+#include "model/type_implementation.h"
+#include "model/type_table.h"
 
 namespace zoquel {
 
-struct LiveState;
+// What the program has built for every type, by type number: the one place that names every
+// formula and generator. A renderer reads the registry it is given, so tests can stand in
+// types of their own.
+class TypeRegistry {
+public:
+    const TypeImplementation& operator[](int ftype) const { return types_[std::size_t(ftype)]; }
+    TypeImplementation& operator[](int ftype) { return types_[std::size_t(ftype)]; }
+    bool available(int ftype) const { return valid_type(ftype) && (*this)[ftype].available(); }
 
-// The generator contract: the pixel's point in, the colour index out, with the last iterate
-// and the size that decides inside or outside.
-using Generator = int (*)(double px, double py, double* zx, double* zy, double* size);
-// Per-image set-up, run once before the first row is computed.
-using ImageSetup = void (*)(LiveState& state);
-// A whole row through the generator at once, with the same results pixel for pixel: points
-// (xs[i], y) in, the generator's four results out. Returns false where it does not apply to
-// the current image, and the driver then calls the generator pixel by pixel.
-using RowKernel = bool (*)(const double* xs, double y, int count, int* n, double* zx, double* zy, double* size);
-// A type's own colouring of the binary-decomposition methods.
-using BinaryDecomposition = Rgb (*)(const Settings& s, int n, double zx, double zy);
-
-// What the program has built for one type.
-struct TypeImplementation {
-    Generator generator = nullptr;
-    ImageSetup setup = nullptr;
-    BinaryDecomposition binary_decomposition = nullptr;
-    RowKernel row_kernel = nullptr;
-    const char* formula_text[2] = {nullptr, nullptr};  // by method
+private:
+    friend const TypeRegistry& standard_types();
+    std::array<TypeImplementation, kTypeCount> types_{};
 };
 
-const TypeImplementation& implementation(int ftype);
-inline bool type_available(int ftype) { return valid_type(ftype) && implementation(ftype).generator != nullptr; }
+// Every type the program has built.
+const TypeRegistry& standard_types();
+
+inline const TypeImplementation& implementation(int ftype) { return standard_types()[ftype]; }
+inline bool type_available(int ftype) { return standard_types().available(ftype); }
 
 }  // namespace zoquel

@@ -29,9 +29,6 @@ struct ShellHooks {
     std::function<void(MainWindow&, int x, int y)> draworbits;
     // Recomputes the type-23 roots (C key; the parameter dialog's new critical point).
     std::function<void(MainWindow&)> cncalculateroots;
-    // Requests to a running DLA render: pause (Pause key) and stop (mouse click).
-    std::function<void(MainWindow&)> dla_pause;
-    std::function<void(MainWindow&)> dla_click;
 };
 
 // What the window can do: commands by identifier, dialogs by template number, and the hooks.

@@ -17,7 +17,7 @@ void register_newton_dialogs(CommandTable& table) {
         NvFormulaDialog d(w.settings(), &w);
         if (d.exec() != QDialog::Accepted) return false;
         w.settings() = d.settings();
-        if (d.formula_changed()) w.render().nvfirst = true;
+        if (d.formula_changed()) w.memory().nvfirst = true;
         return true;
     });
 }

@@ -69,7 +69,7 @@ void fractal_type(MainWindow& w) {
     Settings& s = w.settings();
     TypeChoiceOutcome out = choose_type(s, w.state().firsttime, s.ftype, s.method);
     w.restart_image();
-    if (out.clear_orbit) w.render().okorbit = false;
+    if (out.clear_orbit) w.shell().okorbit = false;
     post_all(w, out.follow_up_commands);
     // Without its mode dialog the new type starts afresh all the same.
     if (out.open_sierpinski_dialog && w.run_dialog(1750).value_or(true)) out.firstloop = true;

@@ -29,7 +29,9 @@ void register_type_option_dialogs(CommandTable& table) {
         return edit_settings<LyapunovDialog>(w, static_cast<DialogMessages*>(&messages));
     });
     table.hooks.cncalculateroots = [](MainWindow& w) {
-        cncalculateroots(w.state());
+        const Param& p = w.settings().pc[23];
+        w.memory().collatz = cncalculateroots({p.p1, p.p2}, w.host());
+        w.settings().cnrootcount = w.memory().collatz->count;
         w.restart_image();
     };
 }

@@ -43,7 +43,7 @@ void settings_replaced(MainWindow& w) {
     w.restart_image();
     if (is_first_loop_type(w.settings().ftype)) w.render().firstloop = true;
     // Type 27's basins are measured against the roots of the formula the file names.
-    w.render().nvfirst = true;
+    w.memory().nvfirst = true;
 }
 
 // Writes the parameter file and reports it; false on failure.

@@ -48,18 +48,13 @@ void MainWindow::handle_key(int qt_key, Qt::KeyboardModifiers modifiers) {
     when_free([this, qt_key, modifiers] {
         LiveState& st = live();
         Settings& s = st.settings;
-        RenderState& r = st.render;
         const bool alt = modifiers & Qt::AltModifier;
 
         if (rendering()) {
-            if (qt_key != Qt::Key_Pause) return;
-            if (s.ftype == 34) {
-                if (commands_.hooks.dla_pause) commands_.hooks.dla_pause(*this);
-            } else {
-                r.okfractal = false;
-                host_->restore_cursor();
-            }
-            sync_render_loop();
+            if (qt_key == Qt::Key_Pause)
+                input_while_rendering(StopRequest::pause);
+            else if (awaiting_input(st))
+                input_while_rendering(std::nullopt);
             return;
         }
 
@@ -73,7 +68,7 @@ void MainWindow::handle_key(int qt_key, Qt::KeyboardModifiers modifiers) {
                 if (shell_.zoom.zooming) cancel_box();
                 break;
             case Qt::Key_A:
-                if (r.okthumbnail == 2 && type_info(t).thumbflag) {
+                if (shell_.okthumbnail == 2 && type_info(t).thumbflag) {
                     s.xyminmax[std::size_t(t)][1] = startup_view(t, 1);
                     s.pc[std::size_t(t)].jcx = shell_.tjcx;
                     s.pc[std::size_t(t)].jcy = shell_.tjcy;
@@ -131,14 +126,14 @@ void MainWindow::handle_key(int qt_key, Qt::KeyboardModifiers modifiers) {
                 if (!alt && t == 27) {
                     s.nvindex = (s.nvindex + 1) % 22;
                     // The next image measures its basins against the new formula's roots.
-                    r.nvfirst = true;
+                    st.memory.nvfirst = true;
                     restart_image();
                     message(format_int(text::kVariation, s.nvindex), text::kCaptionVariationIndex);
                 }
                 break;
             case Qt::Key_G:
                 if (alt && t == 31 && s.method == 0) {
-                    if (run_dialog(1750).value_or(false)) r.firstloop = true;
+                    if (run_dialog(1750).value_or(false)) st.render.firstloop = true;
                 }
                 break;
             case Qt::Key_J:

@@ -35,7 +35,6 @@ MainWindow::MainWindow(Options options) {
     view_->installEventFilter(this);
     host_ = std::make_unique<QtHost>(view_, ui_);
     view_->set_surfaces(&host_->screen(), &live().image);
-    host_->on_pump_end = [this] { flush_deferred(); };
     view_->on_resize = [this](int w, int h) { host_->resize_screen(w, h, live().image); };
 
     if (options.register_commands)
@@ -45,7 +44,7 @@ MainWindow::MainWindow(Options options) {
     build_menus();
     setWindowTitle(text::kTitle);
 
-    render_timer_.setInterval(0);
+    render_timer_.setSingleShot(true);
     connect(&render_timer_, &QTimer::timeout, this, [this] { render_turn(); });
 
     // The window's creation: the live tables at their start-up values, the image at the
@@ -66,7 +65,7 @@ MainWindow::MainWindow(Options options) {
 
 MainWindow::~MainWindow() {
     // Workers may still be computing rows of this window's image.
-    discard_rows_in_flight();
+    discard_rows_in_flight(live());
     if (live().host == host_.get()) live().host = &headless_host();
 }
 
@@ -125,7 +124,7 @@ QAction* MainWindow::action(int id) const {
 }
 
 void MainWindow::when_free(std::function<void()> f) {
-    if (host_->pumping() || in_driver_)
+    if (in_driver_)
         deferred_.push_back(std::move(f));
     else
         f();
@@ -155,14 +154,14 @@ void MainWindow::settings_changed(const Settings& before) {
     const Settings& now = live().settings;
     if (rendering() || before == now) return;
     // Rows computed ahead for a paused image belong to the old settings.
-    discard_rows_in_flight();
+    discard_rows_in_flight(live());
     // The picture on the screen no longer maps to the plane the settings give: a box or a
     // thumbnail over it would land somewhere else.
     if (now.ftype != before.ftype || now.method != before.method || !(now.view() == before.view()) ||
         now.xres != before.xres || now.yres != before.yres) {
         if (shell_.zoom.zooming || shell_.zoom.drawbox) cancel_box();
-        live().render.okzoom = false;
-        live().render.okthumbnail = 0;
+        shell_.okzoom = false;
+        shell_.okthumbnail = 0;
     }
 }
 
@@ -187,16 +186,14 @@ void MainWindow::message(const std::string& text, const char* caption) {
 
 void MainWindow::start_render() {
     live().render.okfractal = true;
+    next_turn_delay_ms_ = 0;
     sync_render_loop();
 }
 
-void MainWindow::restart_image() {
-    live().render.j = 0;
-    discard_rows_in_flight();
-}
+void MainWindow::restart_image() { restart_render(live()); }
 
 void MainWindow::recreate_image() {
-    discard_rows_in_flight();
+    discard_rows_in_flight(live());
     live().image.resize(live().settings.xres, live().settings.yres, kBlack);
 }
 
@@ -206,26 +203,52 @@ void MainWindow::redraw_now() {
 }
 
 void MainWindow::sync_render_loop() {
-    if (rendering() && !in_driver_) {
-        if (!render_timer_.isActive()) render_timer_.start();
-    } else if (!rendering()) {
+    if (rendering() && !in_driver_ && !awaiting_input(live())) {
+        if (!render_timer_.isActive()) render_timer_.start(next_turn_delay_ms_);
+    } else if (!rendering() || awaiting_input(live())) {
         render_timer_.stop();
     }
 }
 
-void MainWindow::render_turn() {
-    if (host_->pumping() || in_driver_) return;
-    LiveState& s = live();
-    if (!s.render.okfractal) {
-        render_timer_.stop();
-        return;
+void MainWindow::after_driver_step(const DriverStep& step) {
+    next_turn_delay_ms_ = step.delay_ms;
+    switch (step.kind) {
+        case DriverStep::Kind::image_done:
+            shell_.okzoom = true;
+            shell_.okthumbnail = type_info(settings().ftype).thumbflag ? 1 : 0;
+            break;
+        case DriverStep::Kind::whole_image:
+            // A whole image cannot be zoomed nor give a thumbnail; Orbits take clicks once drawn.
+            shell_.okzoom = false;
+            shell_.okthumbnail = 0;
+            if (!rendering() && traces_orbits(settings().ftype)) shell_.okorbit = true;
+            break;
+        default:
+            break;
     }
-    // A long call pumps events itself; the timer must not spin meanwhile.
-    render_timer_.stop();
+}
+
+void MainWindow::render_turn() {
+    if (in_driver_) return;
+    LiveState& s = live();
+    if (!s.render.okfractal) return;
     in_driver_ = true;
-    fractaldriver(s);
+    const DriverStep step = fractaldriver(s);
     in_driver_ = false;
+    after_driver_step(step);
     flush_deferred();
+    sync_render_loop();
+}
+
+void MainWindow::input_while_rendering(std::optional<StopRequest> input) {
+    LiveState& st = live();
+    if (awaiting_input(st)) {
+        // Any key or click goes on from the preliminary pass to the image.
+        deliver_input(st, input.value_or(StopRequest::click));
+    } else if (input && !deliver_input(st, *input) && *input == StopRequest::pause) {
+        st.render.okfractal = false;
+        host_->restore_cursor();
+    }
     sync_render_loop();
 }
 

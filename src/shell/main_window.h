@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "render/driver.h"
 #include "render/live_state.h"
 #include "shell/commands.h"
 #include "shell/qt_host.h"
@@ -20,9 +21,13 @@ namespace zoquel::shell {
 
 class ImageView;
 
-// The main window's own state: the zoom box, the thumbnail and orbit overlays, the palette
-// preview switch and the flags the dialogs leave for the commands that opened them.
+// The main window's own state: what the finished image allows (a zoom box, the thumbnail,
+// orbits), the zoom box, the thumbnail and orbit overlays, the palette preview switch and the
+// flags the dialogs leave for the commands that opened them.
 struct ShellState {
+    bool okzoom = false;     // a finished per-pixel image may be zoomed with a box
+    int okthumbnail = 0;     // 1: the thumbnail may be shown; 2: it is shown
+    bool okorbit = false;    // clicks on the finished image trace orbits
     ZoomState zoom;
     bool eraseorbit = false;
     double tjcx = 0, tjcy = 0;  // the thumbnail's Julia constant
@@ -58,6 +63,7 @@ public:
     LiveState& state() { return live(); }
     Settings& settings() { return live().settings; }
     RenderState& render() { return live().render; }
+    TypeMemory& memory() { return live().memory; }
     ShellState& shell() { return shell_; }
     QtHost& host() { return *host_; }
     UserInterface& ui() { return *ui_; }
@@ -97,9 +103,13 @@ public:
 
     // One turn of the render loop: one call of the render driver while okfractal is set.
     void render_turn();
-    // Starts the render loop's timer while okfractal is set; stops it when idle.
+    // Starts the render loop's timer while okfractal is set and the render has work to do;
+    // stops it when idle or waiting for a key or click.
     void sync_render_loop();
     bool render_loop_active() const { return render_timer_.isActive(); }
+    // A key or click while rendering: Pause pauses, or reaches the render where it takes
+    // input; after a preliminary pass any key or click goes on.
+    void input_while_rendering(std::optional<StopRequest> input);
 
     // The menu item or top-level entry of a command.
     QAction* action(int id) const;
@@ -117,13 +127,15 @@ protected:
 
 private:
     void build_menus();
-    // Runs `f` now, or once the core stops pumping events if it is inside a long call.
+    // Runs `f` now, or after the driver's call if it comes while one runs (from inside a
+    // message box the call shows).
     void when_free(std::function<void()> f);
     void flush_deferred();
     void settings_changed(const Settings& before);
     void zoom_in();      // Z
     void cancel_box();   // X
-    void draw_box_outline();
+    // What the window may do after the driver's call: zoom, thumbnail, orbits.
+    void after_driver_step(const DriverStep& step);
 
     friend struct KeyHandling;
 
@@ -135,6 +147,7 @@ private:
     ShellState shell_;
     std::map<int, QAction*> actions_;
     QTimer render_timer_;
+    int next_turn_delay_ms_ = 0;
     bool in_driver_ = false;
     std::vector<std::function<void()>> deferred_;
     int startup_error_ = 0;

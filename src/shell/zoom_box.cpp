@@ -33,16 +33,17 @@ bool MainWindow::in_image_area(int x, int y) const {
 
 void MainWindow::left_button_down(int x, int y) {
     when_free([this, x, y] {
-        RenderState& r = live().render;
         ZoomState& z = shell_.zoom;
-        if (r.okzoom) {
+        if (rendering()) {
+            input_while_rendering(StopRequest::click);
+        } else if (shell_.okzoom) {
             if (!in_image_area(x, y)) return;
             z.drawbox = true;
             z.erasebox = false;
             z.startxpos = x;
             z.startypos = y;
             z.oldzoombox = BoxRect{0, 0, 2, 2};
-        } else if (r.okorbit && in_image_area(x, y)) {
+        } else if (shell_.okorbit && in_image_area(x, y)) {
             if (shell_.eraseorbit) {
                 Surface& image = live().image;
                 if (shell_.ohdc.width() == image.width() && shell_.ohdc.height() == image.height()) {
@@ -55,8 +56,6 @@ void MainWindow::left_button_down(int x, int y) {
                 commands_.hooks.draworbits(*this, x, y);
                 shell_.eraseorbit = true;
             }
-        } else if (rendering() && live().settings.ftype == 34) {
-            if (commands_.hooks.dla_click) commands_.hooks.dla_click(*this);
         }
     });
 }
@@ -95,11 +94,11 @@ void MainWindow::left_button_up() {
     when_free([this] {
         ZoomState& z = shell_.zoom;
         // Only a press that started a box counts: a click outside the image does nothing.
-        if (!live().render.okzoom || !z.drawbox) return;
+        if (!shell_.okzoom || !z.drawbox) return;
         z.zooming = true;
         if (z.zoombox.right - z.zoombox.left >= 2 && z.zoombox.bottom - z.zoombox.top >= 2) {
             z.drawbox = false;
-            live().render.okzoom = false;
+            shell_.okzoom = false;
         } else {
             post_key(Qt::Key_X);
         }
@@ -111,7 +110,7 @@ void MainWindow::zoom_in() {
     LiveState& st = live();
     Settings& s = st.settings;
     z.zooming = false;
-    s.view() = zoomed_view(s.view(), st.render.xside, st.render.yside, s.xres, s.yres, z.zoombox);
+    s.view() = zoomed_view(s.view(), st.render.geometry.xside, st.render.geometry.yside, s.xres, s.yres, z.zoombox);
     setWindowTitle(text::kTitle);
     restart_image();
     start_render();
@@ -119,7 +118,7 @@ void MainWindow::zoom_in() {
 
 void MainWindow::cancel_box() {
     ZoomState& z = shell_.zoom;
-    live().render.okzoom = true;
+    shell_.okzoom = true;
     z.zooming = false;
     z.drawbox = false;
     const Rect old = area(z.oldzoombox, z.width, z.height);
@@ -132,24 +131,24 @@ void MainWindow::right_button_down(int x, int y) {
     when_free([this, x, y] {
         LiveState& st = live();
         Settings& s = st.settings;
-        RenderState& r = st.render;
-        if (!rendering() && s.method == 0 && type_info(s.ftype).thumbflag) {
-            if (r.okthumbnail == 1 && in_image_area(x, y)) {
+        const ImageGeometry& g = st.render.geometry;
+        if (rendering()) {
+            input_while_rendering(StopRequest::click);
+        } else if (s.method == 0 && type_info(s.ftype).thumbflag) {
+            if (shell_.okthumbnail == 1 && in_image_area(x, y)) {
                 // Without the thumbnail there is nothing to show or to put back.
                 if (!commands_.hooks.thumbnail) return;
                 shell_.jhdc.copy_from(screen(), Rect{0, 0, 150, 150}, 0, 0);
                 const View& v = s.xyminmax[std::size_t(s.ftype)][0];
-                shell_.tjcx = v.xmin + x * r.xside / (s.xres - 1);
-                shell_.tjcy = v.ymin + (s.yres - y - 1) * r.yside / (s.yres - 1);
+                shell_.tjcx = v.xmin + x * g.xside / (s.xres - 1);
+                shell_.tjcy = v.ymin + (s.yres - y - 1) * g.yside / (s.yres - 1);
                 commands_.hooks.thumbnail(*this);
-            } else if (r.okthumbnail == 2) {
+            } else if (shell_.okthumbnail == 2) {
                 screen().copy_from(shell_.jhdc, shell_.jhdc.bounds(), 0, 0);
                 st.image.copy_from(shell_.jhdc, shell_.jhdc.bounds(), 0, 0);
                 present(Rect{0, 0, 150, 150});
-                r.okthumbnail = 1;
+                shell_.okthumbnail = 1;
             }
-        } else if (rendering() && s.ftype == 34) {
-            if (commands_.hooks.dla_click) commands_.hooks.dla_click(*this);
         }
     });
 }

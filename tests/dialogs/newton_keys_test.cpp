@@ -91,7 +91,7 @@ private slots:
     void altNAndAltSOpenTheFormulaDialog() {
         w_->settings().ftype = 27;
         w_->settings().outside = 0;
-        w_->render().nvfirst = false;
+        w_->memory().nvfirst = false;
         for (Qt::Key key : {Qt::Key_N, Qt::Key_S}) {
             const int next = w_->settings().nvindex + 5;
             when_dialog_opens([next](QDialog* d) {
@@ -103,19 +103,19 @@ private slots:
             QTest::keyClick(w_.get(), key, Qt::AltModifier);
             settle();
             QCOMPARE(w_->settings().nvindex, next);
-            QVERIFY(w_->render().nvfirst);
-            w_->render().nvfirst = false;
+            QVERIFY(w_->memory().nvfirst);
+            w_->memory().nvfirst = false;
         }
         QCOMPARE(w_->settings().outside, 1);
     }
 
     void fAsksForTheNewFormulasRoots() {
         w_->settings().ftype = 27;
-        w_->render().nvfirst = false;
+        w_->memory().nvfirst = false;
         QTest::keyClick(w_.get(), Qt::Key_F);
         settle();
         QCOMPARE(w_->settings().nvindex, 1);
-        QVERIFY(w_->render().nvfirst);
+        QVERIFY(w_->memory().nvfirst);
     }
 
     void loadingAParameterFileAsksForTheRootsAgain() {
@@ -126,12 +126,12 @@ private slots:
         saved.ftype = 27;
         saved.nvindex = 3;
         QCOMPARE(writezq(saved, path), 0);
-        w_->render().nvfirst = false;
+        w_->memory().nvfirst = false;
         ui_->file_answers.push_back(path);
         QTest::keyClick(w_.get(), Qt::Key_L);
         settle();
         QCOMPARE(w_->settings().nvindex, 3);
-        QVERIFY(w_->render().nvfirst);
+        QVERIFY(w_->memory().nvfirst);
     }
 };
 

@@ -4,26 +4,18 @@
 #include <complex>
 
 #include "formulas/biomorph.h"
-#include "render/driver.h"
-#include "render/live_state.h"
+#include "formula_fixture.h"
 #include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {
 
-class Biomorph : public ::testing::Test {
+class Biomorph : public FormulaTest {
 protected:
     void SetUp() override {
-        reset_live_state(host);
-        choose_type(s(), live().firsttime, 5, 1);
+        FormulaTest::SetUp();
+        choose(5, 1);
     }
-    int pixel(double px, double py) {
-        begin_image(live());
-        return biomorph(px, py, &zx, &zy, &size);
-    }
-    Settings& s() { return live().settings; }
-    HeadlessHost host;
-    double zx = 0, zy = 0, size = 0;
 };
 
 TEST_F(Biomorph, TheTwoColourRules) {

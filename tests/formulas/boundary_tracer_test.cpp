@@ -2,28 +2,20 @@
 
 #include "formulas/boundary_tracer.h"
 #include "formulas/mandelbrot.h"
-#include "render/driver.h"
-#include "render/live_state.h"
+#include "formula_fixture.h"
 #include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {
 
-class BoundaryTracer : public ::testing::Test {
+class BoundaryTracer : public FormulaTest {
 protected:
     void SetUp() override {
-        reset_live_state(host);
-        choose_type(s(), live().firsttime, 35, 0);
+        FormulaTest::SetUp();
+        choose(35, 0);
         s().xres = 60;
         s().yres = 60;
     }
-    Settings& s() { return live().settings; }
-    int pixel(double px, double py) {
-        begin_image(live());
-        return bt(px, py, &zx, &zy, &size);
-    }
-    HeadlessHost host;
-    double zx = 0, zy = 0, size = 0;
 };
 
 TEST_F(BoundaryTracer, EscapingPixelsAreNeverOnTheBorder) {
@@ -33,10 +25,8 @@ TEST_F(BoundaryTracer, EscapingPixelsAreNeverOnTheBorder) {
         for (int i = 0; i < 60; ++i) {
             const double x = v.xmin + i * (v.xmax - v.xmin) / 59, y = v.ymin + j * (v.ymax - v.ymin) / 59;
             const int n = pixel(x, y);
-            double mx, my, msize;
             live().settings.ftype = 0;
-            begin_image(live());
-            mandelbrot(x, y, &mx, &my, &msize);
+            const double msize = prepare().image->pixel(x, y).size;
             live().settings.ftype = 35;
             if (msize > 16) {
                 ASSERT_EQ(n, 255) << x << "," << y;

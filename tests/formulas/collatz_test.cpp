@@ -3,9 +3,7 @@
 #include <cmath>
 
 #include "formulas/collatz.h"
-#include "render/driver.h"
-#include "render/live_state.h"
-#include "render/side_channels.h"
+#include "formula_fixture.h"
 #include "rules/type_selection.h"
 
 namespace zoquel {
@@ -23,19 +21,7 @@ public:
     Surface first;
 };
 
-class Collatz : public ::testing::Test {
-protected:
-    void SetUp() override { reset_live_state(host); }
-    void choose(int ftype, int method) { choose_type(s(), live().firsttime, ftype, method); }
-    int pixel(double px, double py) {
-        begin_image(live());
-        const auto f = s().ftype == 22 ? collatz : collatznewton;
-        return f(px, py, &zx, &zy, &size);
-    }
-    Settings& s() { return live().settings; }
-    PanelHost host;
-    double zx = 0, zy = 0, size = 0;
-};
+class Collatz : public PixelTest<PanelHost> {};
 
 TEST_F(Collatz, MapAndStartValues) {
     choose(22, 0);
@@ -75,16 +61,16 @@ TEST_F(Collatz, EscapesAndResultsAreEven) {
 TEST_F(Collatz, NewtonFindsTheRootsOfTheTable) {
     choose(23, 0);
     EXPECT_EQ(pixel(0, 0), 2);  // on the root 0: one step
-    EXPECT_EQ(pixel::root, 0);
+    EXPECT_EQ(last.root, 0);
     EXPECT_EQ(size, 73);
     s().cindex = 2;
     EXPECT_EQ(pixel(0, 0), 3);  // palette interval 2 doubles the spacing
-    const CollatzRootTable& t = collatz_roots();
+    const CollatzRootTable& t = collatz_roots(live().memory);
     // Near a root of the table the orbit finds that root.
     for (int k : {3, 10, 60}) {
         const auto r = t.roots[std::size_t(k)];
         pixel(r.real() + 0.01, r.imag() - 0.01);
-        EXPECT_EQ(pixel::root, k);
+        EXPECT_EQ(last.root, k);
         EXPECT_NEAR(zx, r.real(), 1e-3);
     }
 }
@@ -92,12 +78,12 @@ TEST_F(Collatz, NewtonFindsTheRootsOfTheTable) {
 TEST_F(Collatz, AnOrbitToAnUnknownRootNeverConverges) {
     choose(23, 0);
     s().outside = 2;
-    pixel::nfx = 0.5;
+    last.nfx = 0.5;
     // The root near 40 lies beyond the table.
     const int n = pixel(40.05, 0.3);
-    EXPECT_EQ(pixel::root, collatz_roots().count);
+    EXPECT_EQ(last.root, collatz_roots(live().memory).count);
     EXPECT_EQ(n, 256 % 255 + 1);
-    EXPECT_EQ(pixel::nfx, 0);
+    EXPECT_EQ(last.nfx, 0);
     EXPECT_NEAR(zx, 40, 0.01);
 }
 
@@ -107,8 +93,8 @@ TEST_F(Collatz, SmoothingFractionStaysInRange) {
     for (double x = -4.5; x <= 4.5; x += 0.61)
         for (double y = -4.5; y <= 4.5; y += 0.73) {
             pixel(x, y);
-            ASSERT_GE(pixel::nfx, 0);
-            ASSERT_LE(pixel::nfx, 1);
+            ASSERT_GE(last.nfx, 0);
+            ASSERT_LE(last.nfx, 1);
         }
 }
 
@@ -156,19 +142,16 @@ TEST(CollatzRoots, BuiltinTableIsWhatAFreshScanFinds) {
 
 TEST_F(Collatz, RecalculationDrawsAPanelAndRestoresTheScreen) {
     choose(23, 0);
-    live().image.fill(pack(1, 2, 3));
     host.screen().resize(600, 600, kBlack);
-    live().render.j = 17;
-    cncalculateroots(live());
+    host.screen().fill_rect(Rect{0, 0, 445, 100}, pack(1, 2, 3));
+    const CollatzRootTable found = cncalculateroots({0, 0}, host);
     ASSERT_GE(host.presents, 1);
     EXPECT_EQ(host.first.get_pixel(5, 5), pack(0x00, 0x70, 0x80));
     EXPECT_EQ(host.first.get_pixel(100, 50), kWhite);
     EXPECT_EQ(host.screen().get_pixel(5, 5), pack(1, 2, 3));
     EXPECT_EQ(host.screen().get_pixel(444, 99), pack(1, 2, 3));
     EXPECT_EQ(host.screen().get_pixel(445, 99), kBlack);
-    EXPECT_EQ(live().render.j, 0);
-    EXPECT_EQ(collatz_roots().count, 61);
-    EXPECT_EQ(s().cnrootcount, 61);
+    EXPECT_EQ(found.count, 61);
 }
 
 TEST_F(Collatz, AnotherA0RecalculatesBeforeTheNextImage) {
@@ -177,12 +160,12 @@ TEST_F(Collatz, AnotherA0RecalculatesBeforeTheNextImage) {
     s().pc[23].p1 = 1;
     s().pc[23].p2 = 0;
     s().cnrootcount = 61;
-    begin_image(live());
-    EXPECT_EQ(collatz_roots().a0, std::complex<double>(1, 0));
-    EXPECT_EQ(s().cnrootcount, collatz_roots().count);
+    prepare();
+    EXPECT_EQ(collatz_roots(live().memory).a0, std::complex<double>(1, 0));
+    EXPECT_EQ(s().cnrootcount, collatz_roots(live().memory).count);
     const CollatzRootTable fresh = scan_collatz_roots({1, 0});
-    ASSERT_EQ(collatz_roots().count, fresh.count);
-    EXPECT_EQ(collatz_roots().roots, fresh.roots);
+    ASSERT_EQ(collatz_roots(live().memory).count, fresh.count);
+    EXPECT_EQ(collatz_roots(live().memory).roots, fresh.roots);
     // A pixel beside a root of f(z) = 1 finds that root.
     const double pi = 3.141592653589793;
     int checked = 0;
@@ -191,17 +174,17 @@ TEST_F(Collatz, AnotherA0RecalculatesBeforeTheNextImage) {
         const auto f = ((7.0 * z + 2.0) - (5.0 * z + 2.0) * std::cos(pi * z)) / 4.0;
         if (std::abs(f - 1.0) > 1e-9 || std::abs(z.imag()) < 0.1) continue;
         pixel(z.real() + 0.001, z.imag());
-        EXPECT_EQ(pixel::root, k);
+        EXPECT_EQ(last.root, k);
         ++checked;
     }
     EXPECT_GT(checked, 40);
     // The same a0 again does not scan again.
     const int presents = host.presents;
-    begin_image(live());
+    prepare();
     EXPECT_EQ(host.presents, presents);
     // Back to the start-up table for the next test.
     reset_live_state(host);
-    EXPECT_EQ(collatz_roots().a0, std::complex<double>(0, 0));
+    EXPECT_EQ(collatz_roots(live().memory).a0, std::complex<double>(0, 0));
 }
 
 }  // namespace

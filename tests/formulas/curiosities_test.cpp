@@ -4,27 +4,13 @@
 
 #include "formula_fixture.h"
 #include "formulas/curiosities.h"
-#include "render/driver.h"
-#include "render/live_state.h"
-#include "render/side_channels.h"
 #include "render/type_registry.h"
 #include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {
 
-class Curiosities : public ::testing::Test {
-protected:
-    void SetUp() override { reset_live_state(host); }
-    void choose(int ftype, int method) { choose_type(s(), live().firsttime, ftype, method); }
-    Settings& s() { return live().settings; }
-    int pixel(double px, double py) {
-        begin_image(live());
-        return implementation(s().ftype).generator(px, py, &zx, &zy, &size);
-    }
-    HeadlessHost host;
-    double zx = 0, zy = 0, size = 0;
-};
+class Curiosities : public FormulaTest {};
 
 TEST_F(Curiosities, LegendreAtTheOriginNeverEscapes) {
     for (int method : {0, 1}) {
@@ -79,9 +65,9 @@ TEST_F(Curiosities, NewtonErrorAtARootStopsWithNoFraction) {
     for (int method : {0, 1}) {
         choose(30, method);
         s().outside = 2;
-        pixel::nfx = 0.5;
+        last.nfx = 0.5;
         EXPECT_EQ(pixel(0, 0), 2);
-        EXPECT_EQ(pixel::nfx, 0);
+        EXPECT_EQ(last.nfx, 0);
         EXPECT_EQ(size, 17.0);
     }
 }
@@ -106,7 +92,7 @@ TEST_F(Curiosities, NewtonErrorFractionStaysInRange) {
         for (double x = -3.9; x < 4; x += 0.31) {
             const int n = pixel(x, 0.6 * x - 0.2);
             ASSERT_TRUE(n >= 1 && n <= 255);
-            ASSERT_TRUE(pixel::nfx >= 0 && pixel::nfx <= 1) << x;
+            ASSERT_TRUE(last.nfx >= 0 && last.nfx <= 1) << x;
         }
     }
 }
@@ -131,10 +117,10 @@ TEST_F(Curiosities, PetalSiegelDiskSmallestModulus) {
     s().maxiter = 1;
     // z = 0.5: 0.5^5 - 0.5 = -0.46875.
     pixel(0.5, 0);
-    EXPECT_DOUBLE_EQ(pixel::infsize, 0.46875);
+    EXPECT_DOUBLE_EQ(last.infsize, 0.46875);
     s().maxiter = 256;
     pixel(20, 0);  // escapes at once: the radius stays the start value
-    EXPECT_EQ(pixel::infsize, 16);
+    EXPECT_EQ(last.infsize, 16);
 }
 
 TEST_F(Curiosities, ResultsAlwaysLieInThePalette) {

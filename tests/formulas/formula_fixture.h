@@ -9,25 +9,33 @@
 #include "render/coloring.h"
 #include "render/driver.h"
 #include "render/live_state.h"
-#include "render/type_registry.h"
+#include "render/prepared_image.h"
 #include "rules/type_selection.h"
 
 namespace zoquel {
 
-// One pixel of a type through its generator after the image set-up, as the driver calls it.
-class FormulaTest : public ::testing::Test {
+// Single pixels of the live settings' type, each through an image prepared afresh from the
+// settings as the driver prepares it (preliminary pass included).
+template <class H = HeadlessHost>
+class PixelTest : public ::testing::Test {
 protected:
     void SetUp() override { reset_live_state(host); }
+    Settings& s() { return live().settings; }
     void use(int ftype, int method) {
         s().ftype = ftype;
         s().method = method;
     }
+    // As the type dialog's OK chooses it: defaults on the first choice, colouring reset.
+    void choose(int ftype, int method) { choose_type(s(), live().firsttime, ftype, method); }
+    PreparedImage prepare() { return prepare_image(s(), host, live().memory); }
     int pixel(double px, double py) {
-        begin_image(live());
-        return implementation(s().ftype).generator(px, py, &zx, &zy, &size);
+        last = prepare().image->pixel(px, py);
+        zx = last.zx;
+        zy = last.zy;
+        size = last.size;
+        return last.n;
     }
     bool escaped() const { return size > live().settings.params().maxsize; }
-    Settings& s() { return live().settings; }
 
     // Points where maps meet their poles or overflow: the results must stay palette indices
     // and every colouring method must cope with what comes back.
@@ -39,15 +47,16 @@ protected:
         for (int t : types) {
             for (int method : {0, 1}) {
                 use(t, method);
+                const PreparedImage image = prepare();
                 for (auto& p : points) {
-                    const int n = pixel(p[0], p[1]);
-                    ASSERT_GE(n, 0) << "type " << t << " at " << p[0] << "," << p[1];
-                    ASSERT_LE(n, 255) << "type " << t << " at " << p[0] << "," << p[1];
+                    const PixelResult r = image.image->pixel(p[0], p[1]);
+                    ASSERT_GE(r.n, 0) << "type " << t << " at " << p[0] << "," << p[1];
+                    ASSERT_LE(r.n, 255) << "type " << t << " at " << p[0] << "," << p[1];
                     for (int outside = 0; outside < 5; ++outside) {
                         for (int inside = 0; inside < 5; ++inside) {
                             s().outside = outside;
                             s().inside = inside;
-                            coloring(s(), live().render, n, size, zx, zy);
+                            coloring(s(), image.start.constants, r, image.image.get());
                         }
                     }
                     s().outside = 1;
@@ -57,13 +66,12 @@ protected:
         }
     }
 
-    HeadlessHost host;
+    H host;
+    PixelResult last;
     double zx = 0, zy = 0, size = 0;
 };
 
-}  // namespace zoquel
-
-namespace zoquel {
+using FormulaTest = PixelTest<>;
 
 // The number of distinct colours in the default image of a type and method, as the type
 // dialog's OK leaves it, at a small size.

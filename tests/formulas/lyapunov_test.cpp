@@ -1,28 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "formulas/lyapunov.h"
-#include "render/driver.h"
-#include "render/live_state.h"
+#include "formula_fixture.h"
 #include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {
 
-class Lyapunov : public ::testing::Test {
+class Lyapunov : public FormulaTest {
 protected:
     void SetUp() override {
-        reset_live_state(host);
-        choose_type(s(), live().firsttime, 24, 0);
+        FormulaTest::SetUp();
+        choose(24, 0);
     }
     // The pixel whose parameters are a (its y) and b (its x).
-    int pixel(double a, double b) {
-        begin_image(live());
-        size = 0;
-        return lyapunov(b, a, &zx, &zy, &size);
-    }
-    Settings& s() { return live().settings; }
-    HeadlessHost host;
-    double zx = 0, zy = 0, size = 0;
+    int pixel(double a, double b) { return FormulaTest::pixel(b, a); }
 };
 
 TEST_F(Lyapunov, MarkusBothAlgorithms) {

@@ -3,25 +3,12 @@
 #include <cmath>
 
 #include "formulas/mandelbrot.h"
-#include "render/driver.h"
-#include "render/live_state.h"
-#include "render/side_channels.h"
+#include "formula_fixture.h"
 
 namespace zoquel {
 namespace {
 
-class Mandelbrot : public ::testing::Test {
-protected:
-    void SetUp() override { reset_live_state(host); }
-    // One pixel through the generator after the image set-up, as the driver calls it.
-    int pixel(double px, double py) {
-        begin_image(live());
-        return mandelbrot(px, py, &zx, &zy, &size);
-    }
-    Settings& s() { return live().settings; }
-    HeadlessHost host;
-    double zx = 0, zy = 0, size = 0;
-};
+class Mandelbrot : public FormulaTest {};
 
 TEST_F(Mandelbrot, EscapeTimeConvention) {
     EXPECT_EQ(pixel(0, 0), 256 % 255 + 1);  // never escapes
@@ -61,11 +48,11 @@ TEST_F(Mandelbrot, DynamicPlaneUsesTheConstant) {
 TEST_F(Mandelbrot, SiegelDiskSmallestModulus) {
     s().inside = 3;
     pixel(0, 0);
-    EXPECT_EQ(pixel::infsize, 0);  // iterates, not the start value, are compared
+    EXPECT_EQ(last.infsize, 0);  // iterates, not the start value, are compared
     pixel(-1, 0);                  // 0, -1, 0, -1, ...: |z| reaches 0 after the second step
-    EXPECT_EQ(pixel::infsize, 0);
+    EXPECT_EQ(last.infsize, 0);
     pixel(0.25, 0);  // creeps up to 1/2
-    EXPECT_NEAR(pixel::infsize, 0.25, 1e-15);
+    EXPECT_NEAR(last.infsize, 0.25, 1e-15);
 }
 
 TEST(JuliaPeriod, DefaultConstantHasPeriodEleven) {
@@ -88,15 +75,13 @@ TEST_F(Mandelbrot, JuliaLevelSets) {
     s().pc[0].jcx = -1;
     s().pc[0].jcy = 0;
     s().pc[0].p1 = 0.001;
-    begin_image(live());
-    EXPECT_EQ(s().jperiod, 2);
     // z = 0 reaches the cycle point -1 on the first step: n = 1, 1 * palint / 2 + 48.
-    EXPECT_EQ(mandelbrot(0, 0, &zx, &zy, &size), 1 * 1 / 2 + 48 + 1);
+    EXPECT_EQ(pixel(0, 0), 1 * 1 / 2 + 48 + 1);
+    EXPECT_EQ(s().jperiod, 2);
     s().palint = 2;
-    begin_image(live());
-    EXPECT_EQ(mandelbrot(0, 0, &zx, &zy, &size), 1 * 2 / 2 + 48 + 1);
+    EXPECT_EQ(pixel(0, 0), 1 * 2 / 2 + 48 + 1);
     // Escaping points keep their plain count.
-    EXPECT_EQ(mandelbrot(3, 0, &zx, &zy, &size), 3);
+    EXPECT_EQ(pixel(3, 0), 3);
 }
 
 }  // namespace

@@ -5,53 +5,43 @@
 
 #include "formulas/newton.h"
 #include "render/coloring.h"
-#include "render/driver.h"
-#include "render/live_state.h"
-#include "render/side_channels.h"
+#include "formula_fixture.h"
 
 namespace zoquel {
 namespace {
 
-class Newton : public ::testing::Test {
+class Newton : public FormulaTest {
 protected:
     void SetUp() override {
-        reset_live_state(host);
-        s().ftype = 1;
-        s().method = 0;
+        FormulaTest::SetUp();
+        use(1, 0);
     }
-    int pixel(double px, double py) {
-        begin_image(live());
-        return newton(px, py, &zx, &zy, &size);
-    }
-    Settings& s() { return live().settings; }
-    HeadlessHost host;
-    double zx = 0, zy = 0, size = 0;
 };
 
 TEST_F(Newton, FromTwoWithLevelSetsAndWithBinaryDecomposition) {
     // 2, 1.41667, 1.11053, 1.01064, 1.00011: within 0.001 of root 0 after four steps.
     EXPECT_EQ(pixel(2, 0), 5);
-    EXPECT_EQ(pixel::root, 0);
+    EXPECT_EQ(last.root, 0);
     EXPECT_NEAR(zx, 1.00011, 1e-5);
     EXPECT_EQ(size, 0.001 + 1.0);  // always outside
     // |z^3 - 1|^2 < cellsize already at 1.01064: the loop stops before the fourth step.
     s().outside = 3;
     EXPECT_EQ(pixel(2, 0), 4);
-    EXPECT_EQ(pixel::root, 0);
+    EXPECT_EQ(last.root, 0);
     EXPECT_NEAR(zx, 1.01064, 1e-5);
 }
 
 TEST_F(Newton, BasinColouringOffsetsTheCountByRoot) {
     s().basin = 1;
     EXPECT_EQ(pixel(0, 1.5), 90);  // root 1 after four steps: (4 + 85) mod 255 + 1
-    EXPECT_EQ(pixel::root, 1);
+    EXPECT_EQ(last.root, 1);
     // Degree 4: bands of 64 entries. A pixel on root k converges in one step.
     s().pc[1].p0 = 4;
     EXPECT_EQ(pixel(1, 0), 2);
     EXPECT_EQ(pixel(0, 1), 66);
     EXPECT_EQ(pixel(-1, 0), 130);
     EXPECT_EQ(pixel(0, -1), 194);
-    EXPECT_EQ(pixel::root, 3);
+    EXPECT_EQ(last.root, 3);
 }
 
 TEST_F(Newton, APixelOnARootStopsAtOnceOutsideTheLevelSetMethods) {
@@ -60,7 +50,7 @@ TEST_F(Newton, APixelOnARootStopsAtOnceOutsideTheLevelSetMethods) {
         EXPECT_EQ(pixel(1, 0), 1) << outside;
         EXPECT_EQ(zx, 1);
         EXPECT_EQ(zy, 0);
-        EXPECT_EQ(pixel::root, 0);
+        EXPECT_EQ(last.root, 0);
     }
 }
 
@@ -98,30 +88,29 @@ TEST_F(Newton, SmoothingFractionStaysWithinZeroAndOne) {
             const int n = pixel(x, y);
             ASSERT_GE(n, 1);
             ASSERT_LE(n, 255);
-            ASSERT_GE(pixel::nfx, 0) << x << "," << y;
-            ASSERT_LE(pixel::nfx, 1) << x << "," << y;
+            ASSERT_GE(last.nfx, 0) << x << "," << y;
+            ASSERT_LE(last.nfx, 1) << x << "," << y;
         }
     }
     // 1.01064 -> 1.00011 crosses the radius 0.001 part of the way along the last step.
     pixel(2, 0);
-    EXPECT_GT(pixel::nfx, 0);
-    EXPECT_LT(pixel::nfx, 1);
+    EXPECT_GT(last.nfx, 0);
+    EXPECT_LT(last.nfx, 1);
 }
 
 TEST_F(Newton, EveryPixelOfTheDefaultViewIsOutsideInRange) {
     s().xres = s().yres = 40;
     for (int outside : {1, 3}) {
         s().outside = outside;
-        begin_image(live());
         const View& v = s().view();
         for (int j = 0; j < 40; ++j) {
             for (int i = 0; i < 40; ++i) {
-                const int n = newton(v.xmin + i * 4.5 / 39, v.ymin + j * 4.5 / 39, &zx, &zy, &size);
+                const int n = pixel(v.xmin + i * 4.5 / 39, v.ymin + j * 4.5 / 39);
                 ASSERT_GE(n, 1);
                 ASSERT_LE(n, 255);
                 ASSERT_GT(size, s().params().maxsize);
-                ASSERT_GE(pixel::root, 0);
-                ASSERT_LE(pixel::root, 3);
+                ASSERT_GE(last.root, 0);
+                ASSERT_LE(last.root, 3);
             }
         }
     }
@@ -135,8 +124,8 @@ TEST_F(Newton, DegreesTheDialogWouldRefuseStayInTheRootTable) {
             const int n = pixel(0.3, -0.7);
             EXPECT_GE(n, 1);
             EXPECT_LE(n, 255);
-            EXPECT_GE(pixel::root, 0);
-            EXPECT_LE(pixel::root, 16);
+            EXPECT_GE(last.root, 0);
+            EXPECT_LE(last.root, 16);
         }
     }
 }
@@ -156,24 +145,26 @@ TEST_F(Newton, AnImageDoesNotDependOnTheDegreeOfTheImageBefore) {
 }
 
 TEST_F(Newton, BinaryDecompositionSplitsEachBasinByTheRayThroughItsRoot) {
-    begin_image(live());
+    const PreparedImage image = prepare();
+    auto newtonbd = [&](int root, int n, double zx, double zy) {
+        return image.image->binary_decomposition(s(), PixelResult{n, zx, zy, 1.001, root}).value();
+    };
     const Palette& p = s().palette;
     s().outside = 3;
-    pixel::root = 0;
-    EXPECT_EQ(newtonbd(s(), 10, 1, 0.1), p[10]);
-    EXPECT_EQ(newtonbd(s(), 10, 1, -0.1), p[138]);
-    EXPECT_EQ(newtonbd(s(), 128, 1, -0.1), p[0]);  // mod 256 without + 1 reaches entry 0
-    pixel::root = 1;                                 // at 120 degrees
-    EXPECT_EQ(newtonbd(s(), 10, -0.5, 0.8), p[10]);   // 122 degrees: past the ray
-    EXPECT_EQ(newtonbd(s(), 10, -0.5, 0.9), p[139]);  // 119 degrees: (10 + 128) mod 255 + 1
-    EXPECT_EQ(newtonbd(s(), 10, 0, 0), p[10]);
+    EXPECT_EQ(newtonbd(0, 10, 1, 0.1), p[10]);
+    EXPECT_EQ(newtonbd(0, 10, 1, -0.1), p[138]);
+    EXPECT_EQ(newtonbd(0, 128, 1, -0.1), p[0]);  // mod 256 without + 1 reaches entry 0
+    // Root 1 lies at 120 degrees.
+    EXPECT_EQ(newtonbd(1, 10, -0.5, 0.8), p[10]);   // 122 degrees: past the ray
+    EXPECT_EQ(newtonbd(1, 10, -0.5, 0.9), p[139]);  // 119 degrees: (10 + 128) mod 255 + 1
+    EXPECT_EQ(newtonbd(1, 10, 0, 0), p[10]);
     s().outside = 4;
-    EXPECT_EQ(newtonbd(s(), 10, -0.5, -0.8), (Rgb{255, 255, 255}));
-    pixel::root = 0;
-    EXPECT_EQ(newtonbd(s(), 10, 1, -0.1), (Rgb{0, 0, 0}));
-    EXPECT_EQ(newtonbd(s(), 10, 1, 0), (Rgb{255, 255, 255}));
+    EXPECT_EQ(newtonbd(1, 10, -0.5, -0.8), (Rgb{255, 255, 255}));
+    EXPECT_EQ(newtonbd(0, 10, 1, -0.1), (Rgb{0, 0, 0}));
+    EXPECT_EQ(newtonbd(0, 10, 1, 0), (Rgb{255, 255, 255}));
     // Through the colouring step, as the driver calls it.
-    EXPECT_EQ(coloring(s(), live().render, 10, 1.001, 1, -0.1), (Rgb{0, 0, 0}));
+    EXPECT_EQ(coloring(s(), image.start.constants, PixelResult{10, 1, -0.1, 1.001, 0}, image.image.get()),
+              (Rgb{0, 0, 0}));
 }
 
 }  // namespace

@@ -5,27 +5,18 @@
 #include <set>
 
 #include "formulas/newton_variations.h"
-#include "render/driver.h"
-#include "render/live_state.h"
-#include "render/side_channels.h"
+#include "formula_fixture.h"
 #include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {
 
-class NewtonVariations : public ::testing::Test {
+class NewtonVariations : public FormulaTest {
 protected:
     void SetUp() override {
-        reset_live_state(host);
-        choose_type(s(), live().firsttime, 27, 0);
+        FormulaTest::SetUp();
+        choose(27, 0);
     }
-    Settings& s() { return live().settings; }
-    int pixel(double px, double py) {
-        begin_image(live());
-        return nvariations(px, py, &zx, &zy, &size);
-    }
-    HeadlessHost host;
-    double zx = 0, zy = 0, size = 0;
 };
 
 TEST_F(NewtonVariations, APixelOnARootStopsAfterOneStep) {
@@ -103,15 +94,15 @@ TEST_F(NewtonVariations, SmoothingFractionStaysInItsRange) {
                 const int n = pixel(x, 0.7 * x + 0.3);
                 ASSERT_GE(n, 1);
                 ASSERT_LE(n, 255);
-                ASSERT_TRUE(pixel::nfx == 0 || (pixel::nfx >= 0.0078125 && pixel::nfx <= 1))
-                    << "formula " << f << " method " << method << " x " << x << " nfx " << pixel::nfx;
+                ASSERT_TRUE(last.nfx == 0 || (last.nfx >= 0.0078125 && last.nfx <= 1))
+                    << "formula " << f << " method " << method << " x " << x << " nfx " << last.nfx;
             }
         }
     }
     // A pixel on a root makes no step at all: no fraction.
     s().nvindex = 0;
     pixel(1, 0);
-    EXPECT_EQ(pixel::nfx, 0);
+    EXPECT_EQ(last.nfx, 0);
 }
 
 TEST_F(NewtonVariations, SecantStepWithEqualFunctionValuesStaysFinite) {
@@ -174,14 +165,14 @@ TEST(NvFormulas, DerivativesMatchTheFunctions) {
 
 TEST_F(NewtonVariations, RootsFollowTheFormulaOfTheImage) {
     pixel(0.3, 0.2);
-    EXPECT_EQ(nvariations_roots().count, 3);
+    EXPECT_EQ(live().memory.nvroots.count, 3);
     EXPECT_EQ(s().nvrootcount, 3);
     // A change of formula that did not set nvfirst (F key, a loaded file) still searches again.
     s().nvindex = 3;
     pixel(0.3, 0.2);
-    EXPECT_EQ(nvariations_roots().count, 4);
+    EXPECT_EQ(live().memory.nvroots.count, 4);
     EXPECT_EQ(s().nvrootcount, 4);
-    EXPECT_NEAR(abs(nvariations_roots().z[0] - Cx{0, 1}), 0, 1e-9);
+    EXPECT_NEAR(abs(live().memory.nvroots.z[0] - Cx{0, 1}), 0, 1e-9);
     // A count from a parameter file that disagrees with the table is not used for the offsets.
     s().nvrootcount = 7;
     pixel(0.3, 0.2);

@@ -4,31 +4,38 @@
 #include <cstring>
 #include <vector>
 
-#include "formulas/mandelbrot.h"
 #include "formulas/quadratic_row_kernel.h"
-#include "render/driver.h"
 #include "render/live_state.h"
-#include "render/type_registry.h"
+#include "render/prepared_image.h"
 #include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {
 
-// The vector loop must give exactly what the scalar generator gives, bit for bit.
+// The image of the live settings, as the driver prepares it.
+PreparedImage prepared(LiveState& st) { return prepare_image(st.settings, *st.host, st.memory); }
+
+// A row through the image's row method must give exactly what its pixels give, bit for bit.
 void expect_rows_match(LiveState& st, const std::vector<double>& xs, double y) {
-    begin_image(st);
+    const PreparedImage image = prepared(st);
     const int count = int(xs.size());
-    std::vector<int> n(xs.size());
-    std::vector<double> zx(xs.size()), zy(xs.size()), size(xs.size());
-    ASSERT_TRUE(mandelbrot_row(xs.data(), y, count, n.data(), zx.data(), zy.data(), size.data()));
+    std::vector<PixelResult> row(xs.size());
+    ASSERT_TRUE(image.image->row(xs.data(), y, count, row.data()));
     for (int i = 0; i < count; ++i) {
-        double ex, ey, es;
-        int en = mandelbrot(xs[std::size_t(i)], y, &ex, &ey, &es);
-        ASSERT_EQ(n[std::size_t(i)], en) << "x " << xs[std::size_t(i)] << " y " << y;
-        ASSERT_EQ(std::memcmp(&zx[std::size_t(i)], &ex, sizeof ex), 0) << i;
-        ASSERT_EQ(std::memcmp(&zy[std::size_t(i)], &ey, sizeof ey), 0) << i;
-        ASSERT_EQ(std::memcmp(&size[std::size_t(i)], &es, sizeof es), 0) << i;
+        const PixelResult e = image.image->pixel(xs[std::size_t(i)], y);
+        const PixelResult& r = row[std::size_t(i)];
+        ASSERT_EQ(r.n, e.n) << "x " << xs[std::size_t(i)] << " y " << y;
+        ASSERT_EQ(std::memcmp(&r.zx, &e.zx, sizeof e.zx), 0) << i;
+        ASSERT_EQ(std::memcmp(&r.zy, &e.zy, sizeof e.zy), 0) << i;
+        ASSERT_EQ(std::memcmp(&r.size, &e.size, sizeof e.size), 0) << i;
     }
+}
+
+// False where the image has no row method for these settings.
+bool has_rows(LiveState& st) {
+    const double x = 0;
+    PixelResult r;
+    return prepared(st).image->row(&x, 0, 1, &r);
 }
 
 TEST(QuadraticRowKernel, MatchesTheScalarLoopOnBothPlanes) {
@@ -78,26 +85,23 @@ TEST(QuadraticRowKernel, BoundaryTracerRowsMatchItsPixels) {
         st.settings.xres = st.settings.yres = 120;
         for (int maxiter : {1, 64, 500}) {
             st.settings.maxiter = maxiter;
-            begin_image(st);
-            const TypeImplementation& impl = implementation(35);
-            ASSERT_NE(impl.row_kernel, nullptr);
-            const View& v = st.settings.view();
+            const PreparedImage image = prepared(st);
+            const ImageGeometry& g = image.geometry();
             std::vector<double> xs;
-            for (int i = 0; i < 120; ++i) xs.push_back(v.xmin + i * st.render.xside / 119);
-            std::vector<int> n(xs.size());
-            std::vector<double> zx(xs.size()), zy(xs.size()), size(xs.size());
+            for (int i = 0; i < 120; ++i) xs.push_back(g.column_x(i));
+            std::vector<PixelResult> results(xs.size());
             int boundary = 0;
             for (int row = 0; row < 120; row += 7) {
-                const double y = v.ymin + (119 - row) * st.render.yside / 119;
-                ASSERT_TRUE(impl.row_kernel(xs.data(), y, 120, n.data(), zx.data(), zy.data(), size.data()));
+                const double y = g.row_y(row);
+                ASSERT_TRUE(image.image->row(xs.data(), y, 120, results.data()));
                 for (std::size_t i = 0; i < xs.size(); ++i) {
-                    double ex, ey, es;
-                    const int en = impl.generator(xs[i], y, &ex, &ey, &es);
-                    ASSERT_EQ(n[i], en) << method << " " << maxiter << " " << row << " " << i;
-                    ASSERT_EQ(std::memcmp(&zx[i], &ex, sizeof ex), 0);
-                    ASSERT_EQ(std::memcmp(&zy[i], &ey, sizeof ey), 0);
-                    ASSERT_EQ(std::memcmp(&size[i], &es, sizeof es), 0);
-                    boundary += en == 0;
+                    const PixelResult e = image.image->pixel(xs[i], y);
+                    const PixelResult& r = results[i];
+                    ASSERT_EQ(r.n, e.n) << method << " " << maxiter << " " << row << " " << i;
+                    ASSERT_EQ(std::memcmp(&r.zx, &e.zx, sizeof e.zx), 0);
+                    ASSERT_EQ(std::memcmp(&r.zy, &e.zy, sizeof e.zy), 0);
+                    ASSERT_EQ(std::memcmp(&r.size, &e.size, sizeof e.size), 0);
+                    boundary += e.n == 0;
                 }
             }
             if (maxiter > 1) {
@@ -106,15 +110,11 @@ TEST(QuadraticRowKernel, BoundaryTracerRowsMatchItsPixels) {
         }
     }
     // Other exponents, and the Siegel-disk colouring, keep the scalar loop.
-    double x = 0, zx, zy, size;
-    int n;
     st.settings.params().p0 = 3;
-    begin_image(st);
-    EXPECT_FALSE(implementation(35).row_kernel(&x, 0, 1, &n, &zx, &zy, &size));
+    EXPECT_FALSE(has_rows(st));
     st.settings.params().p0 = 2;
     st.settings.inside = 3;
-    begin_image(st);
-    EXPECT_FALSE(implementation(35).row_kernel(&x, 0, 1, &n, &zx, &zy, &size));
+    EXPECT_FALSE(has_rows(st));
 }
 
 TEST(QuadraticRowKernel, ThresholdDecidesAsTheRoundedModulus) {
@@ -129,17 +129,14 @@ TEST(QuadraticRowKernel, NotUsedWhereTheLoopHasSideWork) {
     HeadlessHost host;
     reset_live_state(host);
     LiveState& st = live();
-    double xs[1] = {0}, zx, zy, size;
-    int n;
     for (int inside : {3, 4}) {
         st.settings.inside = inside;
-        begin_image(st);
-        EXPECT_FALSE(mandelbrot_row(xs, 0, 1, &n, &zx, &zy, &size));
+        EXPECT_FALSE(has_rows(st));
     }
     st.settings.inside = 0;
+    EXPECT_TRUE(has_rows(st));
     st.settings.pc[0].p0 = 3;
-    begin_image(st);
-    EXPECT_FALSE(mandelbrot_row(xs, 0, 1, &n, &zx, &zy, &size));
+    EXPECT_FALSE(has_rows(st));
 }
 
 }  // namespace

@@ -4,26 +4,18 @@
 
 #include "formulas/sierpinski_web.h"
 #include "formulas/volterra_lotka.h"
-#include "render/driver.h"
-#include "render/live_state.h"
+#include "formula_fixture.h"
 #include "rules/type_selection.h"
 
 namespace zoquel {
 namespace {
 
-class VolterraLotka : public ::testing::Test {
+class VolterraLotka : public FormulaTest {
 protected:
     void SetUp() override {
-        reset_live_state(host);
-        choose_type(s(), live().firsttime, 3, 0);
+        FormulaTest::SetUp();
+        choose(3, 0);
     }
-    int pixel(double px, double py) {
-        begin_image(live());
-        return vl(px, py, &zx, &zy, &size);
-    }
-    Settings& s() { return live().settings; }
-    HeadlessHost host;
-    double zx = 0, zy = 0, size = 0;
 };
 
 TEST_F(VolterraLotka, EscapingOrbitsReturnTheirStepCount) {
@@ -89,18 +81,12 @@ TEST_F(VolterraLotka, EveryResultIsAPaletteIndex) {
     }
 }
 
-class SierpinskiWeb : public ::testing::Test {
+class SierpinskiWeb : public FormulaTest {
 protected:
     void SetUp() override {
-        reset_live_state(host);
-        choose_type(live().settings, live().firsttime, 4, 0);
+        FormulaTest::SetUp();
+        choose(4, 0);
     }
-    int pixel(double px, double py) {
-        begin_image(live());
-        return sierpinski(px, py, &zx, &zy, &size);
-    }
-    HeadlessHost host;
-    double zx = 0, zy = 0, size = 0;
 };
 
 TEST_F(SierpinskiWeb, StartsFromCCubedAndFolds) {

@@ -6,6 +6,7 @@
 #include "render/coloring.h"
 #include "render/driver.h"
 #include "render/live_state.h"
+#include "render/prepared_image.h"
 #include "render/type_registry.h"
 
 namespace zoquel {
@@ -38,24 +39,20 @@ protected:
 TEST_F(Driver, CornerPixelsLieOnTheCornersOfTheView) {
     LiveState& st = live();
     st.settings.view() = View{-2, 1, -1.5, 0.5};
-    begin_image(st);
-    const TypeImplementation& impl = implementation(0);
-    ASSERT_NE(impl.generator, nullptr);
+    const PreparedImage image = prepare_image(st.settings, host, st.memory);
+    EXPECT_EQ(image.geometry().xside, 3);
+    EXPECT_EQ(image.geometry().yside, 2);
+    // Render the top and bottom rows and compare with single pixels at the corners.
+    auto corner = [&](double x, double y) {
+        return pack(coloring(st.settings, image.start.constants, image.image->pixel(x, y), image.image.get()));
+    };
     std::vector<Pixel> row(40);
-    EXPECT_EQ(st.render.xside, 3);
-    EXPECT_EQ(st.render.yside, 2);
-    // Render the top and bottom rows and compare with the generator at the corners.
-    render_row(st, 0, row.data());
-    double zx, zy, size;
-    int n = impl.generator(-2, 0.5, &zx, &zy, &size);
-    EXPECT_EQ(row[0], pack(coloring(st.settings, st.render, n, size, zx, zy)));
-    n = impl.generator(1, 0.5, &zx, &zy, &size);
-    EXPECT_EQ(row[39], pack(coloring(st.settings, st.render, n, size, zx, zy)));
-    render_row(st, 29, row.data());
-    n = impl.generator(-2, -1.5, &zx, &zy, &size);
-    EXPECT_EQ(row[0], pack(coloring(st.settings, st.render, n, size, zx, zy)));
-    n = impl.generator(1, -1.5, &zx, &zy, &size);
-    EXPECT_EQ(row[39], pack(coloring(st.settings, st.render, n, size, zx, zy)));
+    image.render_row(0, row.data());
+    EXPECT_EQ(row[0], corner(-2, 0.5));
+    EXPECT_EQ(row[39], corner(1, 0.5));
+    image.render_row(29, row.data());
+    EXPECT_EQ(row[0], corner(-2, -1.5));
+    EXPECT_EQ(row[39], corner(1, -1.5));
 }
 
 TEST_F(Driver, NewImageClearsWindowBlackAndImageGrey) {
@@ -112,11 +109,11 @@ TEST_F(Driver, CompletionFlags) {
     st.settings.method = 1;
     st.settings.pc[0].jcx = -0.1;
     st.settings.pc[0].jcy = 0.2;
-    render_image(st);
+    st.render.okfractal = true;
+    DriverStep step;
+    while (st.render.okfractal) step = fractaldriver(st);
+    EXPECT_EQ(step.kind, DriverStep::Kind::image_done);
     EXPECT_EQ(st.render.j, 0);
-    EXPECT_FALSE(st.render.okfractal);
-    EXPECT_TRUE(st.render.okzoom);
-    EXPECT_EQ(st.render.okthumbnail, 1);
     EXPECT_EQ(st.settings.cxsave, -0.1);
     EXPECT_EQ(st.settings.cysave, 0.2);
     EXPECT_EQ(host.ended, 1);
@@ -128,14 +125,16 @@ TEST_F(Driver, SmoothingConstantsAndSiegelScale) {
     st.settings.inside = 3;
     st.settings.maxiter = 100;
     st.settings.cindex = 2;
-    begin_image(st);
-    EXPECT_DOUBLE_EQ(st.render.il, 1 / std::log(2.0));
-    EXPECT_DOUBLE_EQ(st.render.lpsm, std::log(std::log(16.0)));
-    EXPECT_EQ(st.render.factor, 256);
+    ImageStart start = start_image(st.settings);
+    EXPECT_DOUBLE_EQ(start.constants.il, 1 / std::log(2.0));
+    EXPECT_DOUBLE_EQ(start.constants.lpsm, std::log(std::log(16.0)));
+    EXPECT_EQ(start.constants.factor, 256);
     EXPECT_EQ(st.settings.cindex, 1);
     st.settings.maxiter = 1000;
-    begin_image(st);
-    EXPECT_EQ(st.render.factor, 1000);
+    EXPECT_EQ(start_image(st.settings).constants.factor, 1000);
+    // Types that measure no Julia cycle keep the start-up scale.
+    st.settings.ftype = 7;
+    EXPECT_EQ(start_image(st.settings).constants.factor, 256);
 }
 
 TEST_F(Driver, TypesWithoutAGeneratorRenderNothing) {

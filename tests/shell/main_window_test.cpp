@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "render/driver.h"
+#include "support/stand_in_animation.h"
 #include "shell/command_groups.h"
 #include "shell/commands.h"
 #include "shell/image_view.h"
@@ -200,8 +201,8 @@ private slots:
         set_render_threads(2);
         QTest::keyClick(&w(), Qt::Key_F1);
         render_to_end();
-        QVERIFY(w().render().okzoom);
-        QCOMPARE(w().render().okthumbnail, 1);
+        QVERIFY(w().shell().okzoom);
+        QCOMPARE(w().shell().okthumbnail, 1);
 
         LiveState reference;
         reference.host = &headless_host();
@@ -216,7 +217,7 @@ private slots:
         QTest::keyClick(&w(), Qt::Key_F1);
         render_to_end();
         const View v = w().settings().view();
-        const double xside = w().render().xside, yside = w().render().yside;
+        const double xside = w().render().geometry.xside, yside = w().render().geometry.yside;
 
         w().left_button_down(150, 150);
         w().mouse_move(449, 300);
@@ -233,7 +234,7 @@ private slots:
         QVERIFY(screen_matches_image(Rect{151, 301, 449, 302}));
         w().left_button_up();
         QVERIFY(w().shell().zoom.zooming);
-        QVERIFY(!w().render().okzoom);
+        QVERIFY(!w().shell().okzoom);
 
         // A waiting box: a new press starts nothing.
         w().left_button_down(10, 10);
@@ -254,7 +255,7 @@ private slots:
         QVERIFY(w().rendering());
         QCOMPARE(w().render().j, 0);
         render_to_end();
-        QCOMPARE(w().render().xside, z.xmax - z.xmin);
+        QCOMPARE(w().render().geometry.xside, z.xmax - z.xmin);
     }
 
     void mouseEventsReachTheZoomBox() {
@@ -270,7 +271,7 @@ private slots:
         QVERIFY(w().shell().zoom.zooming);
         QTest::keyClick(&w(), Qt::Key_X);
         QVERIFY(!w().shell().zoom.zooming);
-        QVERIFY(w().render().okzoom);
+        QVERIFY(w().shell().okzoom);
         QCOMPARE(w().windowTitle(), QStringLiteral("Zoquel"));
         QVERIFY(screen_matches_image(Rect{0, 0, 600, 600}));
     }
@@ -283,7 +284,7 @@ private slots:
         QCoreApplication::processEvents();  // the posted X
         QVERIFY(!w().shell().zoom.zooming);
         QVERIFY(!w().shell().zoom.drawbox);
-        QVERIFY(w().render().okzoom);
+        QVERIFY(w().shell().okzoom);
         QCOMPARE(w().windowTitle(), QStringLiteral("Zoquel"));
         QVERIFY(screen_matches_image(Rect{0, 0, 600, 600}));
         QTest::keyClick(&w(), Qt::Key_Z);
@@ -310,13 +311,13 @@ private slots:
         QTest::keyClick(&w(), Qt::Key_F1);
         render_to_end();
         w().run_command(9201);  // a palette keeps the mapping
-        QVERIFY(w().render().okzoom);
+        QVERIFY(w().shell().okzoom);
         drag(QPoint(100, 100), QPoint(300, 300));
         w().run_command(9200);
         QVERIFY(!w().shell().zoom.zooming);
         QCOMPARE(w().windowTitle(), QStringLiteral("Zoquel"));
-        QVERIFY(!w().render().okzoom);
-        QCOMPARE(w().render().okthumbnail, 0);
+        QVERIFY(!w().shell().okzoom);
+        QCOMPARE(w().shell().okthumbnail, 0);
         QVERIFY(screen_matches_image(Rect{0, 0, 600, 600}));
         w().left_button_down(100, 100);
         QVERIFY(!w().shell().zoom.drawbox);
@@ -456,7 +457,7 @@ private slots:
             t.hooks.thumbnail = [&drawn](MainWindow& mw) {
                 ++drawn;
                 mw.screen().fill_rect(Rect{0, 0, 150, 150}, kWhite);
-                mw.render().okthumbnail = 2;
+                mw.shell().okthumbnail = 2;
             };
         });
         QTest::keyClick(&w(), Qt::Key_F1);
@@ -465,10 +466,10 @@ private slots:
         w().right_button_down(300, 299);
         QCOMPARE(drawn, 1);
         const View& v = w().settings().view();
-        QCOMPARE(w().shell().tjcx, v.xmin + 300 * w().render().xside / 599);
-        QCOMPARE(w().shell().tjcy, v.ymin + (600 - 299 - 1) * w().render().yside / 599);
+        QCOMPARE(w().shell().tjcx, v.xmin + 300 * w().render().geometry.xside / 599);
+        QCOMPARE(w().shell().tjcy, v.ymin + (600 - 299 - 1) * w().render().geometry.yside / 599);
         w().right_button_down(5, 5);
-        QCOMPARE(w().render().okthumbnail, 1);
+        QCOMPARE(w().shell().okthumbnail, 1);
         QVERIFY(w().screen() == before);
 
         // A shown thumbnail's constant is accepted with A: the Julia set renders at once.
@@ -505,28 +506,47 @@ private slots:
         QVERIFY(!w().rendering());
     }
 
-    void longCoreCallsTakeTheInputAndHoldBackCommands() {
-        std::optional<InputEvent> polled;
-        open_window([&](CommandTable& t) {
-            t.add(9100, [&](MainWindow& mw) {
-                ran_.push_back(9100);
-                QCoreApplication::postEvent(mw.view(), new QKeyEvent(QEvent::KeyPress, Qt::Key_G, Qt::NoModifier));
-                mw.post_command(9101);
-                mw.host().sleep_ms(1);
-                polled = mw.host().poll_input();
-                ran_.push_back(9102);
-            });
-            t.add(9101, [&](MainWindow&) { ran_.push_back(9101); });
-        });
+    // A whole-image type that animates in paced steps (the stand-in as type 36, which Pause
+    // and clicks stop): the window handles events between the steps, other keys and commands
+    // wait, and Pause reaches the generator, which ends the run.
+    void aPacedAnimationStepsOnTheEventLoopAndStopsOnPause() {
+        StandInAnimation::reset();
+        const TypeRegistry types = with_stand_in(36);
+        w().state().types = &types;
+        w().settings().ftype = 36;
         const Palette before = w().settings().palette;
-        w().run_command(9100);
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-        QVERIFY(polled.has_value());
-        QCOMPARE(polled->kind, InputEvent::Kind::key);
-        QCOMPARE(polled->key, int('G'));
-        // The key went to the core, not to the greyscale accelerator.
+        QTest::keyClick(&w(), Qt::Key_F1);
+        QVERIFY(w().rendering());
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 120) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        const long steps = StandInAnimation::record().steps;
+        // Paced: about one step per 5 ms, never a busy loop; and the window kept painting.
+        QVERIFY2(steps >= 3 && steps <= 40, qPrintable(QString::number(steps)));
+        QVERIFY(w().rendering());
+        QCOMPARE(w().screen().get_pixel(1, 1), kWhite);
+        QCOMPARE(w().state().image.get_pixel(1, 1), kWhite);
+        // Another key is refused while the animation runs.
+        QTest::keyClick(&w(), Qt::Key_G);
         QVERIFY(w().settings().palette == before);
-        QCOMPARE(ran_, (std::vector<int>{9100, 9102, 9101}));
+        QTest::keyClick(&w(), Qt::Key_Pause);
+        QCOMPARE(StandInAnimation::record().stops, 1);
+        QCOMPARE(StandInAnimation::record().last_stop, StopRequest::pause);
+        for (int i = 0; i < 20 && w().rendering(); ++i) QTest::qWait(10);
+        QVERIFY(!w().rendering());
+        QVERIFY(!w().render_loop_active());
+        const long stopped_at = StandInAnimation::record().steps;
+        QTest::qWait(30);
+        QCOMPARE(StandInAnimation::record().steps, stopped_at);
+        // A click stops the next run the same way.
+        QTest::keyClick(&w(), Qt::Key_F1);
+        QTest::qWait(20);
+        w().left_button_down(5, 5);
+        QCOMPARE(StandInAnimation::record().last_stop, StopRequest::click);
+        for (int i = 0; i < 20 && w().rendering(); ++i) QTest::qWait(10);
+        QVERIFY(!w().rendering());
+        QVERIFY(!w().shell().okzoom);
+        w().state().types = &standard_types();
     }
 
     void aSmallWindowShowsWhatFitsAndRepaintsTheRestFromTheImage() {

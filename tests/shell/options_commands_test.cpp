@@ -134,10 +134,10 @@ private slots:
         QCOMPARE(ran_, (std::vector<int>{200, 1750}));
         QVERIFY(w().render().firstloop);
 
-        w().render().okorbit = true;
+        w().shell().okorbit = true;
         pick(35, 0);
         QCOMPARE(w().settings().outside, 0);
-        QVERIFY(!w().render().okorbit);
+        QVERIFY(!w().shell().okorbit);
     }
 
     void parameterRefusalKeepsDialogOpen() {
