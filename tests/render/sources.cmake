@@ -3,4 +3,6 @@ set(ZOQUEL_RENDER_TESTS
   render/driver_test.cpp
   render/row_pipeline_test.cpp
   render/ordered_rows_test.cpp
+  render/prepared_image_test.cpp
+  render/whole_image_steps_test.cpp
 )
