@@ -1,9 +1,8 @@
 #include "cli/options.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
 #include <sstream>
+
+#include "model/number_text.h"
 
 namespace zoquel::cli {
 
@@ -23,25 +22,6 @@ const char* const kUsage =
     "  --threads N           rows rendered in parallel\n"
     "  --save-zq FILE        also write the parameter file of the image\n"
     "  -o FILE               the image to write (.tga or .png)\n";
-
-bool parse_int(const std::string& text, int& out) {
-    if (text.empty()) return false;
-    errno = 0;
-    char* end = nullptr;
-    long v = std::strtol(text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || v < -2147483647L - 1 || v > 2147483647L) return false;
-    out = int(v);
-    return true;
-}
-
-bool parse_real(const std::string& text, double& out) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    double v = std::strtod(text.c_str(), &end);
-    if (*end != '\0' || !std::isfinite(v)) return false;
-    out = v;
-    return true;
-}
 
 namespace {
 

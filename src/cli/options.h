@@ -23,10 +23,6 @@ struct Options {
 // Parses argv; on error returns nothing and sets `error` to a one-line message.
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);
 
-// Strict numbers: the whole text must be the number, and reals must be finite.
-bool parse_int(const std::string& text, int& out);
-bool parse_real(const std::string& text, double& out);
-
 extern const char* const kUsage;
 
 }  // namespace zoquel::cli

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <thread>
 
-#include "cli/named_settings.h"
+#include "model/named_settings.h"
 #include "cli/options.h"
 #include "cli/png_writer.h"
 #include "files/map_file.h"

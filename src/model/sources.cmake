@@ -4,4 +4,6 @@ set(ZOQUEL_MODEL_SOURCES
   model/palettes.cpp
   model/julia_cycle.cpp
   model/canvas.cpp
+  model/named_settings.cpp
+  model/number_text.cpp
 )

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "cli/named_settings.h"
+#include <string>
+#include <vector>
 
-namespace zoquel::cli {
+#include "files/parameter_checks.h"
+#include "model/named_settings.h"
+
+namespace zoquel {
 namespace {
 
 TEST(NamedSettings, LyapunovSequenceAsTheDialogTakesIt) {
@@ -44,5 +48,37 @@ TEST(NamedSettings, PerTypeOptionsWithinTheirRanges) {
     }
 }
 
+TEST(NamedSettings, OneTableDrivesTheFileChecksAndTheCommandLine) {
+    // A range changed in the table changes both what a file may hold and what --set takes.
+    std::vector<NamedSetting> table(named_settings().begin(), named_settings().end());
+    for (NamedSetting& n : table)
+        if (std::string(n.name) == "bindex") n.hi = 5;
+    Settings s;
+    EXPECT_EQ(apply_named_setting(s, "bindex", "7", table), "bindex: range: 0 - 10");
+    EXPECT_EQ(apply_named_setting(s, "bindex", "5", table), "");
+    s.bindex = 7;
+    EXPECT_STREQ(first_failed_parameter_check(s, table), "bindex");
+    EXPECT_EQ(first_failed_parameter_check(s), nullptr);
+    EXPECT_EQ(apply_named_setting(s, "bindex", "7"), "");
+}
+
+TEST(NamedSettings, TheStartUpSettingsAndEveryTypesDefaultsPass) {
+    Settings s;
+    EXPECT_EQ(first_failed_parameter_check(s), nullptr);
+    for (const NamedSetting& n : named_settings()) EXPECT_TRUE(n.holds(s)) << n.name;
+}
+
+TEST(NamedSettings, DerivedValuesAreNotTheCommandLinesToSet) {
+    Settings s;
+    for (const char* name : {"cnrootcount", "nvrootcount", "jperiod", "A", "cxsave", "nosuch"}) {
+        const std::string message = apply_named_setting(s, name, "1");
+        EXPECT_EQ(message.rfind("unknown setting", 0), 0u) << name << ": " << message;
+    }
+    EXPECT_EQ(s, Settings{});
+    EXPECT_NE(settable_setting_names().find("bindex"), std::string::npos);
+    EXPECT_EQ(settable_setting_names().find("cnrootcount"), std::string::npos);
+    EXPECT_EQ(apply_named_setting(s, "maxiter", "12.5"), "maxiter: '12.5' is not a whole number");
+}
+
 }  // namespace
-}  // namespace zoquel::cli
+}  // namespace zoquel
