@@ -17,6 +17,7 @@
 #include "files/targa.h"
 #include "render/driver.h"
 #include "render/live_state.h"
+#include "rules/parameter_layout.h"
 #include "rules/parameter_rules.h"
 #include "render/type_registry.h"
 #include "rules/type_selection.h"
@@ -105,11 +106,13 @@ std::string build_settings(LiveState& state, const Options& o) {
             form.yres = o.size->second;
         }
         if (o.view) form.view = View{(*o.view)[0], (*o.view)[1], (*o.view)[2], (*o.view)[3]};
+        const ParameterLayout layout = parameter_layout(s);
         for (auto [column, value] : o.params) {
-            if (!parameter_column_editable(s, column))
+            const ColumnRule& rule = layout.columns[std::size_t(column)];
+            if (!rule.read)
                 return "--param: column " + std::to_string(column) + " is not a parameter of " + type_info(s.ftype).name +
                        " in method " + std::to_string(s.method);
-            if (column == 5 && s.ftype == 0 && s.method == 1 && s.inside == 4)
+            if (rule.effect == ColumnRule::Effect::palint)
                 form.palint = long(value);
             else
                 form.param[column] = value;

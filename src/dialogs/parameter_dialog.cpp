@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <initializer_list>
 
 #include "dialogs/dialog_buttons.h"
 #include "dialogs/dialog_messages.h"
 #include "dialogs/dialog_text.h"
 #include "model/julia_cycle.h"
+#include "rules/parameter_layout.h"
 
 namespace zoquel {
 
@@ -22,17 +22,6 @@ namespace {
 constexpr int kEditIds[13] = {405, 410, 415, 420, 425, 430, 435, 440, 445, 450, 455, 460, 465};
 constexpr int kLabelIds[6] = {470, 475, 480, 485, 490, 492};
 constexpr const char* kFixedLabels[7] = {"xmin:", "xmax:", "ymin:", "ymax:", "xres:", "yres:", "maxiter:"};
-
-bool one_of(int t, std::initializer_list<int> types) {
-    return std::find(types.begin(), types.end(), t) != types.end();
-}
-
-bool palint_shown(const Settings& s) { return s.ftype == 0 && s.method == 1 && s.inside == 4; }
-
-// The c edits are filled for these; Lace fills them but does not read them back.
-bool constant_shown(const Settings& s) {
-    return s.method == 1 && !one_of(s.ftype, {24, 27, 28, 29, 30, 33, 34});
-}
 
 int edit_index(int id) {
     for (int i = 0; i < 13; ++i)
@@ -43,61 +32,10 @@ int edit_index(int id) {
 }  // namespace
 
 std::array<std::string, 6> parameter_labels(const Settings& s) {
-    const int t = s.ftype, m = s.method;
-    std::array<std::string, 6> l;
-    l[0] = t == 1 ? "minsize:" : "maxsize:";
-    if (m == 1) {
-        if (one_of(t, {11, 12})) {
-            l[1] = "qx:       ";
-            l[2] = "qy:       ";
-        } else if (one_of(t, {13, 15})) {
-            l[1] = "lambda x: ";
-            l[2] = "lambda y: ";
-        } else if (!one_of(t, {24, 27, 28, 29, 30, 33, 34})) {
-            l[1] = "cx:       ";
-            l[2] = "cy:       ";
-        }
-    }
-    if (one_of(t, {0, 1, 18, 20, 21, 35, 37}))
-        l[3] = "exponent:";
-    else if (t == 16)
-        l[3] = "pk (-1.0 - 1.0):";
-    else if (t == 33)
-        l[3] = "X axis rotation (0 - 360):";
-    else if (t == 38 && m == 1)
-        l[3] = "minsize (radius):   ";
-
-    auto pair = [&](const char* a, const char* b) {
-        l[4] = a;
-        l[5] = b;
-    };
-    if (t == 0 && m == 1) {
-        pair("minsize (radius):", "");
-        if (s.inside == 4) l[5] = "palette interval (1-" + std::to_string(s.jperiod) + "):";
-    } else if (one_of(t, {7, 8, 9})) {
-        pair("epsilon x: ", "epsilon y: ");
-    } else if (one_of(t, {1, 27})) {
-        pair("mx:         ", "my:         ");
-    } else if (t == 3) {
-        pair("h:          ", "p:          ");
-    } else if (t == 16) {
-        pair("degree (2.0 - 8.0):", "");
-    } else if (t == 23 && m == 0) {
-        pair("a0 x:      ", "a0 y:      ");
-    } else if (t == 13) {
-        pair("N:         ", "D:         ");
-    } else if (t == 31 && m == 1) {
-        pair("r ( 1.1 - 2.75 ):", "scale ( 1 - 10 ):");
-    } else if (t == 32) {
-        pair("max hits: ", "max depth:");
-    } else if (t == 33) {
-        pair("Y axis rotation (0 - 360):", "Z axis rotation (0 - 360):");
-    } else if (t == 37) {
-        pair("coefficient:", "");
-    } else if (t == 38) {
-        pair("threshold:", "overflow:  ");
-    }
-    return l;
+    const ParameterLayout layout = parameter_layout(s);
+    std::array<std::string, 6> labels;
+    for (std::size_t c = 0; c < 6; ++c) labels[c] = layout.columns[c].label;
+    return labels;
 }
 
 ParameterDialog::ParameterDialog(const Settings& settings, DialogMessages* messages, QWidget* parent)
@@ -166,16 +104,17 @@ QLabel* ParameterDialog::label(int id) const {
 
 void ParameterDialog::fill() {
     Settings& s = working_;
-    palint_in_last_edit_ = palint_shown(s);
+    ParameterLayout layout = parameter_layout(s);
+    palint_in_last_edit_ = layout.columns[5].effect == ColumnRule::Effect::palint && layout.columns[5].shown;
     if (palint_in_last_edit_) {
+        // The interval's label and limit are the period of the constant as it is now.
         Attractor cycle;
         const Param& p = s.params();
         s.jperiod = juliaperiod(p.jcx, p.jcy, cycle);
         s.palint = std::min(s.palint, s.jperiod);
+        layout = parameter_layout(s);
     }
-
-    auto labels = parameter_labels(s);
-    for (int i = 0; i < 6; ++i) labels_[std::size_t(i)]->setText(QString::fromStdString(labels[std::size_t(i)]));
+    for (std::size_t c = 0; c < 6; ++c) labels_[c]->setText(QString::fromStdString(layout.columns[c].label));
 
     auto put = [this](int id, const std::string& text) {
         QLineEdit* e = edit(id);
@@ -192,22 +131,14 @@ void ParameterDialog::fill() {
     put(430, format_integer(s.yres));
     put(435, format_integer(s.maxiter));
     const Param& p = s.params();
-    put(440, format_fixed(p.maxsize, 15));
-    if (constant_shown(s)) {
-        put(445, format_fixed(p.jcx, 15));
-        put(450, format_fixed(p.jcy, 15));
-        // Shown for reference where OK does not read them back.
-        const bool editable = parameter_column_editable(s, 1);
-        edit(445)->setEnabled(editable);
-        edit(450)->setEnabled(editable);
+    for (int c = 0; c < 6; ++c) {
+        const ColumnRule& rule = layout.columns[std::size_t(c)];
+        if (!rule.shown) continue;
+        const int id = kEditIds[7 + c];
+        put(id, c == 5 && palint_in_last_edit_ ? format_integer(s.palint) : format_fixed(p[c], rule.decimals));
+        // Shown for reference where OK does not read it back.
+        edit(id)->setEnabled(rule.read);
     }
-    if (parameter_column_editable(s, 3)) put(455, format_fixed(p.p0, 15));
-    const bool lace = s.ftype == 31 && s.method == 1;
-    if (parameter_column_editable(s, 4)) put(460, format_fixed(p.p1, lace ? 4 : 15));
-    if (palint_in_last_edit_)
-        put(465, format_integer(s.palint));
-    else if (parameter_column_editable(s, 5))
-        put(465, format_fixed(p.p2, lace ? 1 : 15));
 }
 
 void ParameterDialog::accept() {

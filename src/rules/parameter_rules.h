@@ -23,16 +23,13 @@ struct ParameterOutcome {
     bool ok() const { return error < 0; }
 };
 
-// Every check, clamp and side effect of the parameter dialog's OK, in order, applied to `s`.
+// Every check, clamp and side effect of the parameter dialog's OK, in order, applied to `s`:
+// the view, the size, the iteration limit, then the columns as parameter_layout describes them.
 // On failure `s` has been partly written: use commit_parameter_form to keep it all-or-nothing.
 ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& form);
 
 // Applies the form to a copy and keeps the copy only when every step passed.
 ParameterOutcome commit_parameter_form(Settings& s, const ParameterForm& form);
-
-// Whether the parameter dialog shows and reads column 0..5 for the settings' type and method.
-// For type 0 in method 1 with Julia level sets, column 5's edit holds the palette interval.
-bool parameter_column_editable(const Settings& s, int column);
 
 // The shared message table of the parameter and option dialogs.
 const char* paramerror(int index);

@@ -2,6 +2,7 @@ set(ZOQUEL_RULES_SOURCES
   rules/defaults.cpp
   rules/type_selection.cpp
   rules/parameter_rules.cpp
+  rules/parameter_layout.cpp
   rules/coloring_choice.cpp
   rules/option_commands.cpp
   rules/newton_options.cpp
