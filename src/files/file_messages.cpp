@@ -14,11 +14,6 @@ MessageText file_message(FileMessage id, const std::string& name) {
             return {"Parameters saved as " + name + "\n\nLoad via ' File ' menu or by double-clicking.", "Zoquel",
                     information};
         case FileMessage::map_open_error: return {"Error opening MAP file", "MAP file error", exclamation};
-        case FileMessage::accept_palette:
-            return {"Accept palette?\n\n( Toggle this option with ALT + M )", "Preview", information,
-                    MessageButtons::yes_no};
-        case FileMessage::preview_enabled: return {"Palette preview enabled.", "Preview", information};
-        case FileMessage::preview_disabled: return {"Palette preview disabled.", "Preview", information};
     }
     return {};
 }

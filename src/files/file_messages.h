@@ -12,9 +12,6 @@ enum class FileMessage {
     image_saved,        // + the image's bare name
     parameters_saved,   // + the parameter file's bare name
     map_open_error,     // reading a palette map failed
-    accept_palette,     // the preview question
-    preview_enabled,
-    preview_disabled,
 };
 
 struct MessageText {

@@ -64,12 +64,6 @@ void Surface::polyline(std::span<const Point> points, Pixel color, int pen_width
     for (std::size_t i = 1; i < points.size(); ++i) line(points[i - 1], points[i], color, pen_width);
 }
 
-void Surface::arc(const Rect& box, double start_angle, double end_angle, Pixel color, int pen_width) {
-    raster_arc(box, start_angle, end_angle, [&](Point a, Point b) { line(a, b, color, pen_width); });
-}
-
-void Surface::ellipse(const Rect& box, Pixel color, int pen_width) { arc(box, 0, 2 * M_PI, color, pen_width); }
-
 void Surface::copy_from(const Surface& from, const Rect& src, int dst_x, int dst_y) {
     Rect s = src.intersected(from.bounds());
     // Shift the destination by what clipping the source removed.

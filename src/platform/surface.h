@@ -53,10 +53,6 @@ public:
     void line(Point from, Point to, Pixel color, int pen_width = 1);
     // Segments between consecutive points, without closing the figure.
     void polyline(std::span<const Point> points, Pixel color, int pen_width = 1);
-    // Elliptic arc inside the box, counter-clockwise from start_angle to end_angle (radians,
-    // 0 = +x, y axis pointing up as on screen).
-    void arc(const Rect& box, double start_angle, double end_angle, Pixel color, int pen_width = 1);
-    void ellipse(const Rect& box, Pixel color, int pen_width = 1);
 
     // Copies the part of `from` at src (clipped to both surfaces) to (dst_x, dst_y).
     void copy_from(const Surface& from, const Rect& src, int dst_x, int dst_y);

@@ -22,14 +22,16 @@ CommandHandler set_palette(const Palette& (*palette)(), const char* message) {
 }  // namespace
 
 bool MainWindow::ask_palette(const Palette& candidate) {
-    const Rect corner{0, 0, kPalettePreviewWidth, kPalettePreviewHeight};
+    // The preview covers the window's top-left corner; what it covered comes back after.
+    const Rect corner = Rect{0, 0, kPalettePreviewWidth, kPalettePreviewHeight}.intersected(screen().bounds());
+    shell_.phdc.fill(kBlack);
     shell_.phdc.copy_from(screen(), corner, 0, 0);
     showpalette(candidate, *host_);
     const MessageAnswer answer = ui_->message_box(text::kAcceptPalette, text::kCaptionPreview,
                                                   MessageIcon::information, MessageButtons::yes_no, false);
     // The preview was drawn on the window only: the image never held it, and copying the
     // window into the image would burn a waiting zoom box outline into it.
-    screen().copy_from(shell_.phdc, shell_.phdc.bounds(), 0, 0);
+    screen().copy_from(shell_.phdc, Rect{0, 0, corner.width(), corner.height()}, 0, 0);
     present(corner);
     return answer == MessageAnswer::yes;
 }

@@ -10,7 +10,6 @@
 #include "files/parameter_file.h"
 #include "files/safe_file.h"
 #include "files/targa.h"
-#include "render/palette_preview.h"
 #include "shell/command_groups.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
@@ -97,22 +96,10 @@ void map_file(MainWindow& w, const Paths& paths) {
         show(w, file_message(FileMessage::map_open_error), true);
         return;
     }
-    if (shell.palpreview) {
-        // The preview covers the window's top-left corner; what it covered comes back after.
-        Surface& screen = w.screen();
-        const Rect corner = Rect{0, 0, kPalettePreviewWidth, kPalettePreviewHeight}.intersected(screen.bounds());
-        shell.phdc.fill(kBlack);
-        shell.phdc.copy_from(screen, corner, 0, 0);
-        showpalette(shell.paltemp, w.host());
-        const MessageText question = file_message(FileMessage::accept_palette);
-        const MessageAnswer answer =
-            w.ui().message_box(question.text, question.caption, question.icon, question.buttons, false);
-        screen.copy_from(shell.phdc, Rect{0, 0, corner.width(), corner.height()}, 0, 0);
-        w.present(corner);
-        if (answer != MessageAnswer::yes) {
-            w.post_command(135);
-            return;
-        }
+    if (shell.palpreview && !w.ask_palette(shell.paltemp)) {
+        // No: the file dialog again, for another map.
+        w.post_command(135);
+        return;
     }
     w.settings().palette = shell.paltemp;
     if (is_first_loop_type(w.settings().ftype)) w.render().firstloop = true;

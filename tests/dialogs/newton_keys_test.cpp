@@ -5,7 +5,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -15,6 +14,7 @@
 #include "shell/command_groups.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
+#include "support/dialog_script.h"
 
 using namespace zoquel;
 using namespace zoquel::shell;
@@ -26,21 +26,9 @@ class NewtonKeysTest : public QObject {
     std::unique_ptr<RecordingUserInterface> ui_;
     std::unique_ptr<MainWindow> w_;
 
-    // Acts on the next modal dialog as soon as it is open; the key is pressed meanwhile.
-    void when_dialog_opens(std::function<void(QDialog*)> act) {
-        auto* timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [timer, act] {
-            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                timer->stop();
-                timer->deleteLater();
-                act(d);
-            }
-        });
-        timer->start(5);
-    }
-
-    void settle() {
-        for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();
+    // Presses the key with the user's part in the dialog it opens scripted.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers, std::function<void(QDialog*)> act) {
+        QVERIFY(play_scripted([&] { QTest::keyClick(w_.get(), key, modifiers); }, {std::move(act)}));
     }
 
 private slots:
@@ -62,7 +50,7 @@ private slots:
         w_->settings().outside = 0;
         const Settings before = w_->settings();
         bool refused_while_open = false;
-        when_dialog_opens([&](QDialog* d) {
+        press(Qt::Key_N, Qt::NoModifier, [&](QDialog* d) {
             QCOMPARE(d->windowTitle(), QString("Select Newton options"));
             auto* options = static_cast<NewtonOptionsDialog*>(d);
             options->exponent()->setText("9");
@@ -70,20 +58,16 @@ private slots:
             refused_while_open = d->isVisible() && !ui_->messages.empty();
             options->cancel_button()->click();
         });
-        QTest::keyClick(w_.get(), Qt::Key_N);
-        settle();
         QVERIFY(refused_while_open);
         QCOMPARE(ui_->messages.back().text, std::string("exponent range: 2.0 - 8.0"));
         QCOMPARE(ui_->messages.back().caption, std::string("Parameter Error"));
         QVERIFY(w_->settings() == before);
 
-        when_dialog_opens([](QDialog* d) {
+        press(Qt::Key_N, Qt::NoModifier, [](QDialog* d) {
             auto* options = static_cast<NewtonOptionsDialog*>(d);
             options->exponent()->setText("4");
             options->ok_button()->click();
         });
-        QTest::keyClick(w_.get(), Qt::Key_N);
-        settle();
         QCOMPARE(w_->settings().pc[1].p0, 4.0);
         QCOMPARE(w_->settings().outside, 1);  // a solid outside colour would hide the basins
     }
@@ -94,14 +78,12 @@ private slots:
         w_->memory().nvfirst = false;
         for (Qt::Key key : {Qt::Key_N, Qt::Key_S}) {
             const int next = w_->settings().nvindex + 5;
-            when_dialog_opens([next](QDialog* d) {
+            press(key, Qt::AltModifier, [next](QDialog* d) {
                 QCOMPARE(d->windowTitle(), QString("Select the Formula"));
                 auto* formula = static_cast<NvFormulaDialog*>(d);
                 formula->formula_button(next)->click();
                 formula->ok_button()->click();
             });
-            QTest::keyClick(w_.get(), key, Qt::AltModifier);
-            settle();
             QCOMPARE(w_->settings().nvindex, next);
             QVERIFY(w_->memory().nvfirst);
             w_->memory().nvfirst = false;
@@ -112,8 +94,7 @@ private slots:
     void fAsksForTheNewFormulasRoots() {
         w_->settings().ftype = 27;
         w_->memory().nvfirst = false;
-        QTest::keyClick(w_.get(), Qt::Key_F);
-        settle();
+        QVERIFY(play_scripted([&] { QTest::keyClick(w_.get(), Qt::Key_F); }, {}));
         QCOMPARE(w_->settings().nvindex, 1);
         QVERIFY(w_->memory().nvfirst);
     }
@@ -128,8 +109,7 @@ private slots:
         QCOMPARE(writezq(saved, path), 0);
         w_->memory().nvfirst = false;
         ui_->file_answers.push_back(path);
-        QTest::keyClick(w_.get(), Qt::Key_L);
-        settle();
+        QVERIFY(play_scripted([&] { QTest::keyClick(w_.get(), Qt::Key_L); }, {}));
         QCOMPARE(w_->settings().nvindex, 3);
         QVERIFY(w_->memory().nvfirst);
     }

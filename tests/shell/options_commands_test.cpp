@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "dialog_script.h"
+#include "support/dialog_script.h"
 #include "dialogs/coloring_dialogs.h"
 #include "dialogs/parameter_dialog.h"
 #include "dialogs/type_dialog.h"
@@ -31,11 +31,8 @@ class OptionsCommandsTest : public QObject {
 
     // Runs the key's command with the user's part scripted, then everything it posted.
     void press(Qt::Key key, std::deque<DialogScript::Step> steps) {
-        DialogScript script(std::move(steps));
-        QTest::keyClick(&w(), key);
-        for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
-        QVERIFY2(script.done(), "a scripted dialog never opened");
-        QCOMPARE(script.unexpected, 0);
+        QVERIFY2(play_scripted([&] { QTest::keyClick(&w(), key); }, std::move(steps)),
+                 "a scripted dialog never opened, or another one did");
     }
 
     void render_to_end() {

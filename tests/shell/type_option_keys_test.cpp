@@ -3,12 +3,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
 #include "formulas/collatz.h"
+#include "support/dialog_script.h"
 #include "shell/command_groups.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
@@ -25,18 +25,9 @@ class TypeOptionKeysTest : public QObject {
     std::unique_ptr<MainWindow> w_;
     MainWindow& w() { return *w_; }
 
-    // Acts on the modal dialog once it is open, then lets the posted command run.
-    void with_dialog(const char* name, std::function<void(QDialog*)> act) {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(d);
-            QCOMPARE(d->objectName(), QString(name));
-            seen = true;
-            act(d);
-        });
-        for (int i = 0; i < 20 && !seen; ++i) QCoreApplication::processEvents();
-        QVERIFY(seen);
+    // Presses the key with the user's part in the dialog it opens scripted.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers, const char* dialog, std::function<void(QDialog*)> act) {
+        QVERIFY(play_scripted([&] { QTest::keyClick(&w(), key, modifiers); }, {named(dialog, std::move(act))}));
     }
     template <class T>
     static T* child(QDialog* d, const char* id) {
@@ -67,8 +58,7 @@ private slots:
         w().settings().ftype = 3;
         w().settings().outside = 0;
         w().render().j = 5;
-        QTest::keyClick(&w(), Qt::Key_V);
-        with_dialog("id900", [](QDialog* d) {
+        press(Qt::Key_V, Qt::NoModifier, "id900", [](QDialog* d) {
             child<QLineEdit>(d, "id910")->setText("0.6");
             child<QPushButton>(d, "id1")->click();
         });
@@ -80,14 +70,12 @@ private slots:
     void bOpensTheVariationsAndCancelKeepsAll() {
         w().settings().ftype = 5;
         w().settings().method = 1;
-        QTest::keyClick(&w(), Qt::Key_B);
-        with_dialog("id1000", [](QDialog* d) {
+        press(Qt::Key_B, Qt::NoModifier, "id1000", [](QDialog* d) {
             child<QRadioButton>(d, "id1013")->setChecked(true);
             child<QPushButton>(d, "id1")->click();
         });
         QCOMPARE(w().settings().bindex, 3);
-        QTest::keyClick(&w(), Qt::Key_B);
-        with_dialog("id1000", [](QDialog* d) {
+        press(Qt::Key_B, Qt::NoModifier, "id1000", [](QDialog* d) {
             child<QRadioButton>(d, "id1018")->setChecked(true);
             child<QPushButton>(d, "id2")->click();
         });
@@ -96,8 +84,7 @@ private slots:
 
     void altLOpensLyapunovAndARefusalIsShown() {
         w().settings().ftype = 24;
-        QTest::keyClick(&w(), Qt::Key_L, Qt::AltModifier);
-        with_dialog("id1400", [this](QDialog* d) {
+        press(Qt::Key_L, Qt::AltModifier, "id1400", [this](QDialog* d) {
             child<QLineEdit>(d, "id1415")->setText("abc");
             child<QPushButton>(d, "id1")->click();
             QVERIFY(d->isVisible());

@@ -39,10 +39,27 @@ private:
     QTimer timer_;
 };
 
+// Does `action` (a key, a command) with the user's part in its dialogs scripted, and lets what
+// it posts run; true when every scripted dialog opened and no other did.
+inline bool play_scripted(const std::function<void()>& action, std::deque<DialogScript::Step> steps, int turns = 50) {
+    DialogScript script(std::move(steps));
+    action();
+    for (int i = 0; i < turns; ++i) QCoreApplication::processEvents();
+    return script.done() && script.unexpected == 0;
+}
+
 // The dialog a step expects; any other one ends the test run with its class name.
 template <class D>
 D* as(QDialog* d) {
     auto* typed = qobject_cast<D*>(d);
     if (!typed) qFatal("unexpected dialog %s", d->metaObject()->className());
     return typed;
+}
+
+// A step for the dialog with this object name; any other one ends the test run.
+inline DialogScript::Step named(const char* name, std::function<void(QDialog*)> act) {
+    return [name, act](QDialog* d) {
+        if (d->objectName() != QString(name)) qFatal("expected dialog %s, got %s", name, qPrintable(d->objectName()));
+        act(d);
+    };
 }
