@@ -161,20 +161,28 @@ PixelResult DistanceEstimator::pixel(double px, double py) const {
     const Image& im = image_;
     const bool siegel = im.inside == kInsideSiegelDisks;
     const bool capture = im.inside == kInsideJuliaLevelSets && im.method == 1;
-    PixelResult out;
-    if (siegel) out.infsize = im.maxsize;
+    // Locals, not members: the orbit buffer's stores cannot be taken to change them.
+    double smallest = im.maxsize;
+    const int period = im.jperiod;
+    const double minsize = im.minsize;
+    const Attractor& cycle = cycle_;
     Cx c;
     const Cx z0 = start(im, px, py, c);
-    const Estimate e = estimate(z0, c, im.maxsize, im.maxiter, im.overflow, [&](Cx z, double r) {
-        if (siegel && r < out.infsize) out.infsize = r;
-        if (capture) {
-            for (int i = 0; i < im.jperiod; ++i) {
-                const Cx a{cycle_.x[std::size_t(i)], cycle_.y[std::size_t(i)]};
-                if (abs(z - a) < im.minsize) return true;
-            }
-        }
-        return false;
-    });
+    // The plain orbit, where nothing watches it, is the loop with nothing else in it.
+    const Estimate e = !siegel && !capture
+                           ? estimate(z0, c, im.maxsize, im.maxiter, im.overflow, [](Cx, double) { return false; })
+                           : estimate(z0, c, im.maxsize, im.maxiter, im.overflow, [&](Cx z, double r) {
+                                 if (siegel && r < smallest) smallest = r;
+                                 if (capture) {
+                                     for (int i = 0; i < period; ++i) {
+                                         const Cx a{cycle.x[std::size_t(i)], cycle.y[std::size_t(i)]};
+                                         if (abs(z - a) < minsize) return true;
+                                     }
+                                 }
+                                 return false;
+                             });
+    PixelResult out;
+    if (siegel) out.infsize = smallest;
     out.zx = e.z.re;
     out.zy = e.z.im;
     out.size = e.size;

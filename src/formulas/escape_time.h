@@ -52,15 +52,19 @@ PixelResult escape_time(const EscapeImage& im, double px, double py) {
         c = im.constant;
         z = Cx{px, py};
     }
+    // Locals the loop's stores cannot be taken to change.
+    const double bailout = im.bailout;
+    const int maxiter = im.maxiter;
+    const bool siegel = im.siegel;
     double r = M::kStartSize;
-    double smallest = im.bailout;
+    double smallest = bailout;
     int n = 0;
     // A NaN size (an orbit through a pole) ends the orbit like an escape does, but it is
     // coloured as inside: NaN never exceeds the bailout.
-    while (r <= im.bailout && n < im.maxiter && !m.settled(r)) {
+    while (r <= bailout && n < maxiter && !m.settled(r)) {
         r = m.step(z, c);
         ++n;
-        if (im.siegel && r < smallest) smallest = r;
+        if (siegel && r < smallest) smallest = r;
     }
     PixelResult out;
     out.n = m.result(n, z, r);
@@ -68,7 +72,7 @@ PixelResult escape_time(const EscapeImage& im, double px, double py) {
     out.zy = z.im;
     out.size = r;
     // Every member leaves the Siegel-disk measure of its own orbit.
-    if (im.siegel) out.infsize = smallest;
+    if (siegel) out.infsize = smallest;
     return out;
 }
 

@@ -119,7 +119,9 @@ PixelResult NewtonVariation::pixel(double px, double py) const {
     if (std::abs(px) == std::abs(py)) px += half_pixel_;
     Cx z0{px, py};
     Cx zp = method_ == 1 ? secant_start(z0) : Cx{};
-    const int index = index_;
+    // Locals: nvformula's stores through f and d cannot be taken to change them.
+    const int index = index_, method = method_, maxiter = maxiter_;
+    const Cx m = m_;
     int n = 0, offset = 0, degree = 0;
     double before = 1.0, last = 1.0;
     Cx f, d, fp, dp, f_previous;
@@ -127,13 +129,13 @@ PixelResult NewtonVariation::pixel(double px, double py) const {
     // Only the last pass's basin test decides the colour: the test runs once, on the point
     // that pass started from.
     Cx last_start = z0;
-    while (n < maxiter_ && last > 0.0001) {
+    while (n < maxiter && last > 0.0001) {
         last_start = z0;
         Cx z1;
-        if (method_ == 0) {
+        if (method == 0) {
             nvformula(index, z0, f, d, degree);
             if (abs(d) < 1e-32) d.re = 1e-32;
-            z1 = z0 - m_ * (f / d);
+            z1 = z0 - m * (f / d);
         } else {
             nvformula(index, z0, f, d, degree);
             if (n > 0 && reuse_previous) {
@@ -148,7 +150,7 @@ PixelResult NewtonVariation::pixel(double px, double py) const {
             Cx denominator = f - fp;
             // Where the nudge above vanishes in rounding, the slope still may not be infinite.
             if (denominator == Cx{}) denominator = Cx{1e-32, 0};
-            z1 = z0 - m_ * f * (z0 - zp) / denominator;
+            z1 = z0 - m * f * (z0 - zp) / denominator;
         }
         before = last;
         last = abs(z0 - z1);

@@ -15,13 +15,13 @@ public:
 
 private:
     // x + h/2 {f(x, y) + f(x + p f, y + p g)}, and the same for y, with f = x - xy, g = -y + xy.
-    void step(double& x, double& y) const {
+    static void step(double& x, double& y, double p, double half) {
         const double xy = x * y;
         const double u = x - xy, w = -y + xy;
-        const double a = x + p_ * u, b = y + p_ * w;
+        const double a = x + p * u, b = y + p * w;
         const double ab = a * b;
-        x = x + half_ * (a - ab + u);
-        y = y + half_ * (-b + ab + w);
+        x = x + half * (a - ab + u);
+        y = y + half * (-b + ab + w);
     }
 
     double maxsize_ = 256;
@@ -59,7 +59,7 @@ VolterraLotka::VolterraLotka(const ImageInput& in) {
     // The point the orbit of (1, 2.5) reaches: the target of the level sets of attraction.
     double x = 1.0, y = 2.5, size = 0;
     for (int i = 0; i < 128 && size <= maxsize_; ++i) {
-        step(x, y);
+        step(x, y, p_, half_);
         size = x * x + y * y;
     }
     atrx_ = x;
@@ -67,17 +67,20 @@ VolterraLotka::VolterraLotka(const ImageInput& in) {
 }
 
 PixelResult VolterraLotka::pixel(double px, double py) const {
+    // Locals, so the loop keeps them in registers.
+    const double p = p_, half = half_, maxsize = maxsize_, radius = radius_, atrx = atrx_, atry = atry_;
+    const int maxiter = maxiter_, scheme = scheme_;
     double x = px, y = py;
-    double r = 0, smallest = maxsize_;
+    double r = 0, smallest = maxsize;
     int n = 0;
-    while (r <= maxsize_ && n < maxiter_) {
-        step(x, y);
+    while (r <= maxsize && n < maxiter) {
+        step(x, y, p, half);
         r = x * x + y * y;
         ++n;
-        if (scheme_ == 1 && r < smallest) smallest = r;
-        if (scheme_ == 2) {
-            const double dx = x - atrx_, dy = y - atry_;
-            if (std::sqrt(dx * dx + dy * dy) < radius_) break;
+        if (scheme == 1 && r < smallest) smallest = r;
+        if (scheme == 2) {
+            const double dx = x - atrx, dy = y - atry;
+            if (std::sqrt(dx * dx + dy * dy) < radius) break;
         }
     }
     PixelResult out{0, x, y, r};

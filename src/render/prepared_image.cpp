@@ -52,9 +52,12 @@ void PreparedImage::render_row(int row, Pixel* out) const {
     xs.resize(w);
     results.resize(w);
     for (std::size_t i = 0; i < w; ++i) xs[i] = g.column_x(int(i));
-    if (!image->row(xs.data(), y, int(w), results.data()))
-        for (std::size_t i = 0; i < w; ++i) results[i] = image->pixel(xs[i], y);
-    for (std::size_t i = 0; i < w; ++i) out[i] = pack(coloring(settings, start.constants, results[i], image.get()));
+    if (image->row(xs.data(), y, int(w), results.data())) {
+        for (std::size_t i = 0; i < w; ++i) out[i] = pack(coloring(settings, start.constants, results[i], image.get()));
+        return;
+    }
+    for (std::size_t i = 0; i < w; ++i)
+        out[i] = pack(coloring(settings, start.constants, image->pixel(xs[i], y), image.get()));
 }
 
 }  // namespace zoquel
