@@ -78,6 +78,32 @@ void register_default_images() {
     }
 }
 
+// The default image of every whole-image type that is built: one plot (one batch; the
+// animations for the headless renderer's default 3000 steps), 600 x 600, as zoquel-render
+// draws it.
+void register_whole_images() {
+    for (int ftype = 0; ftype < kTypeCount; ++ftype) {
+        if (!type_available(ftype) || !is_whole_image(ftype)) continue;
+        for (int method = 0; method < 2; ++method) {
+            if (forced_method(ftype) >= 0 && forced_method(ftype) != method) continue;
+            const std::string name = "BM_Whole/type:" + std::to_string(ftype) + "/method:" + std::to_string(method);
+            benchmark::RegisterBenchmark(name.c_str(), [ftype, method](benchmark::State& st) {
+                HeadlessHost host;
+                host.fixed_time = 1;
+                for (auto _ : st) {
+                    st.PauseTiming();
+                    reset_live_state(host);
+                    LiveState& s = live();
+                    s.memory.firstosc = false;  // no usage message on standard error
+                    choose_type(s.settings, s.firsttime, ftype, method);
+                    st.ResumeTiming();
+                    render_image(s);
+                }
+            })->Unit(benchmark::kMillisecond)->UseRealTime();
+        }
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_Mandelbrot)->Unit(benchmark::kMillisecond);
@@ -98,6 +124,7 @@ BENCHMARK(BM_DeepZoom)->ArgName("threads")->Arg(1)->Arg(2)->Unit(benchmark::kMil
 
 int main(int argc, char** argv) {
     register_default_images();
+    register_whole_images();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

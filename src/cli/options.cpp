@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <sstream>
 
 #include "model/number_text.h"
@@ -20,6 +22,11 @@ const char* const kUsage =
     "  --inside N            inside colouring 0..4\n"
     "  --palette NAME|FILE.map  default, greyscale, biomorph, rainbow8 or a Fractint map\n"
     "  --threads N           rows rendered in parallel\n"
+    "  --seed N              seed of the random numbers (chaos game; default: the clock)\n"
+    "  --batches N           plot commands in a row, 1..10000 (types that go on from one\n"
+    "                        to the next: chaos game, Lorenz)\n"
+    "  --steps N             animation steps before it stops as if paused, 1..100000000\n"
+    "                        (oscillators; default 3000)\n"
     "  --save-zq FILE        also write the parameter file of the image\n"
     "  -o FILE               the image to write (.tga or .png)\n";
 
@@ -77,6 +84,24 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         } else if (a == "--threads") {
             if (!int_option(o.threads)) return std::nullopt;
             if (*o.threads < 1) return fail("--threads: must be at least 1");
+        } else if (a == "--seed") {
+            if (!value(v)) return fail("--seed needs a value");
+            char* end = nullptr;
+            errno = 0;
+            const unsigned long seed = std::strtoul(v.c_str(), &end, 10);
+            if (v.empty() || v[0] == '-' || *end != '\0' || errno != 0 || seed > 4294967295UL)
+                return fail("--seed: '" + v + "' is not a whole number 0..4294967295");
+            o.seed = unsigned(seed);
+        } else if (a == "--batches") {
+            std::optional<int> n;
+            if (!int_option(n)) return std::nullopt;
+            if (*n < 1 || *n > 10000) return fail("--batches: range 1 - 10000");
+            o.batches = *n;
+        } else if (a == "--steps") {
+            std::optional<int> n;
+            if (!int_option(n)) return std::nullopt;
+            if (*n < 1 || *n > 100000000) return fail("--steps: range 1 - 100000000");
+            o.steps = *n;
         } else if (a == "--size") {
             std::string w, h;
             int wi, hi;

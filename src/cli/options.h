@@ -10,6 +10,9 @@ namespace zoquel::cli {
 struct Options {
     std::string parameter_file;
     std::optional<int> type, method, maxiter, outside, inside, threads;
+    std::optional<unsigned> seed;  // for the random numbers the whole-image types draw
+    int batches = 1;               // plot commands in a row
+    long steps = 3000;             // steps of an animation before it stops as if paused
     std::optional<std::pair<int, int>> size;
     std::optional<std::vector<double>> view;          // xmin, xmax, ymin, ymax
     std::vector<std::pair<int, double>> params;       // column, value

@@ -187,6 +187,8 @@ int run_render(const std::vector<std::string>& args) {
     }
 
     HeadlessHost quiet;
+    // The generators seed their random numbers from the clock: a fixed clock repeats them.
+    quiet.fixed_time = options->seed;
     reset_live_state(quiet);
     LiveState& state = live();
     if (std::string e = build_settings(state, *options); !e.empty()) {
@@ -197,7 +199,8 @@ int run_render(const std::vector<std::string>& args) {
     set_render_threads(options->threads.value_or(int(std::max(1u, std::thread::hardware_concurrency()))));
     {
         Progress progress(state.settings.yres);
-        render_image(state, [&progress](int rows_done) { progress.update(rows_done); });
+        render_image(state, [&progress](int rows_done) { progress.update(rows_done); },
+                     StepBudget{options->batches, options->steps});
     }
 
     bool written;

@@ -10,4 +10,5 @@ set(ZOQUEL_DIALOG_SOURCES
   volterra_lotka_dialog.cpp
   biomorph_dialog.cpp
   lyapunov_dialog.cpp
+  chaos_mode_dialog.cpp
 )

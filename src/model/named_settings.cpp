@@ -53,7 +53,9 @@ const NamedSetting kNamed[] = {
     {"x02user", &Settings::x02user, 0, 1, B::open, "range: 0.0 < x(0) < 1.0", true},
     {"y02user", &Settings::y02user, 0, 1, B::open, "range: 0.0 < y(0) < 1.0", true},
     {"bindex", &Settings::bindex, 0, 10, B::closed, "range: 0 - 10", true},
-    // Not in the parameter file: the Volterra-Lotka colouring schemes.
+    // Not in the parameter file: the Volterra-Lotka colouring schemes, the chaos game's mode.
+    {"smode", &Settings::smode, 0, 5, B::closed, "range: 0 - 5", true},
+    {"scmode", &Settings::scmode, 0, 1, B::closed, "range: 0 - 1", true},
     {"vlcoloring", &Settings::vlcoloring, 0, 2, B::closed, "range: 0 - 2", true},
     {"vlradius", &Settings::vlradius, 0.01, 0.5, B::closed, "range: 0.01 - 0.5", true},
 };

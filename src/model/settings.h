@@ -46,6 +46,9 @@ struct Settings {
     int nvrootcount = 0;
     // Julia samples and cardioid border
     int anum = 1, aden = 3, jindex = 0;
+    // Chaos game: the polygon (0 triangle .. 5 hexagon overlapped) and its colouring
+    // (0 monochrome, 1 hit count)
+    int smode = 0, scmode = 0;
     // Inverse-iteration Julia sets
     int maxhits = 64, maxdepth = 256;
     // Volterra-Lotka

@@ -4,6 +4,7 @@ set(ZOQUEL_MODEL_SOURCES
   model/palettes.cpp
   model/julia_cycle.cpp
   model/canvas.cpp
+  model/whole_image.cpp
   model/named_settings.cpp
   model/number_text.cpp
 )

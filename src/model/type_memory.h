@@ -33,8 +33,10 @@ struct TypeMemory {
     NvRoots nvroots;
     int nvformula = -1;
     bool nvfirst = true;
-    // The distance estimator has not explained its preliminary image yet.
+    // The distance estimator has not explained its preliminary image yet; the oscillators
+    // have not shown their usage.
     bool firsttimetext = true;
+    bool firstosc = true;
 };
 
 }  // namespace zoquel

@@ -23,15 +23,21 @@ enum class StopRequest { pause, click };
 // ones: a run that goes on over several plots sees what was changed in between.
 struct StepContext {
     const Settings& settings;
-    Host& host;          // messages and the busy cursor
+    Host& host;          // messages, and the time of day that seeds random numbers
     TypeMemory& memory;  // notices shown once per run of the program
 };
+
+// The message shown where a whole-image generator cannot have the memory it needs.
+extern const char* const kMemoryNotice;
+extern const char* const kMemoryCaption;
 
 // One image of a whole-image type: the generator's state (its current point, counters,
 // cluster, trail) between steps. A fresh object is what `firstloop` asks for.
 class WholeImage {
 public:
     virtual ~WholeImage() = default;
+    // A plot command starts a run of steps (a run paused and resumed is not started again).
+    virtual void begin_plot() {}
     // One bounded piece of drawing: a batch, a particle, an animation frame, an orbit.
     virtual StepResult step(Canvas& canvas, StepContext& context) = 0;
     // Pause or a click during the run; the generator answers at its next step.

@@ -14,6 +14,7 @@ MessageAnswer HeadlessHost::message_box(const std::string& text, const std::stri
 }
 
 unsigned HeadlessHost::time_of_day() {
+    if (fixed_time) return *fixed_time;
     auto now = std::chrono::system_clock::now().time_since_epoch();
     return unsigned(std::chrono::duration_cast<std::chrono::seconds>(now).count() % 86400);
 }

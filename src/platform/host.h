@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "platform/surface.h"
@@ -42,6 +43,9 @@ public:
     MessageAnswer message_box(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons) override;
     unsigned time_of_day() override;
+
+    // A clock that always shows this time, so what is seeded from it repeats.
+    std::optional<unsigned> fixed_time;
 
 private:
     Surface screen_;

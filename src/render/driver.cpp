@@ -27,7 +27,7 @@ struct DriverState::Impl {
     // The generator of a whole image, for the type and size it was made for, and whether a
     // run of its steps is under way.
     WholeImagePtr whole;
-    int whole_type = -1, whole_width = 0, whole_height = 0;
+    Settings whole_settings;  // what it was made from
     bool run_active = false;
 };
 
@@ -182,19 +182,23 @@ DriverStep whole_image_step(LiveState& st) {
     const int t = s.ftype;
     // Rows are drawn xres wide: the image must have the size the settings give.
     if (st.image.width() != s.xres || st.image.height() != s.yres) st.image.resize(s.xres, s.yres, kBlack);
-    const bool fresh = r.firstloop || !d.whole || d.whole_type != t || d.whole_width != s.xres ||
-                       d.whole_height != s.yres || (!d.run_active && !continues_between_plots(t));
+    // A fresh image on firstloop, for another type or size, and for each plot of a type
+    // that does not go on from one plot to the next (or when its settings changed while a
+    // run of it was paused).
+    const Settings& made_from = d.whole_settings;
+    const bool continues = continues_between_plots(t);
+    const bool fresh = r.firstloop || !d.whole || made_from.ftype != t || made_from.xres != s.xres ||
+                       made_from.yres != s.yres || (!continues && (!d.run_active || !(made_from == s)));
     if (fresh) {
         const ImageStart start{ImageGeometry::of(s.view(), s.xres, s.yres), {}, {}};
         d.whole = (*st.types)[t].whole(input_for(st, start));
-        d.whole_type = t;
-        d.whole_width = s.xres;
-        d.whole_height = s.yres;
+        d.whole_settings = s;
         d.run_active = false;
         r.firstloop = false;
     }
     if (!d.run_active) {
         d.run_active = true;
+        d.whole->begin_plot();
         st.host->begin_busy();
     }
     Canvas canvas(st.image, st.host->screen());
@@ -206,6 +210,12 @@ DriverStep whole_image_step(LiveState& st) {
     d.run_active = false;
     r.okfractal = false;
     if (result.firstloop) r.firstloop = true;
+    // As a per-pixel image does, a finished dynamic-plane image leaves its constant for the
+    // Julia samples.
+    if (remembers_julia_constant(t) && s.method == 1) {
+        s.cxsave = s.params().jcx;
+        s.cysave = s.params().jcy;
+    }
     st.host->end_busy();
     return {DriverStep::Kind::whole_image};
 }
@@ -267,14 +277,18 @@ void set_render_threads(int threads) { g_threads = std::max(1, threads); }
 int render_threads() { return g_threads; }
 
 bool render_image(LiveState& state, const std::function<void(int rows_done)>& after_row, const StepBudget& budget) {
-    if (!state.types->available(state.settings.ftype)) return false;
+    const int t = state.settings.ftype;
+    if (!state.types->available(t)) return false;
     restart_render(state);
-    if (is_whole_image(state.settings.ftype)) {
-        // No waits headless: the steps of each plot run back to back, within the budget.
+    if (is_whole_image(t)) {
+        // No waits headless: the steps of each plot run back to back. Nobody presses Pause
+        // either: a run only input ends is paused after its budget of steps.
         for (int plot = 0; plot < budget.plots; ++plot) {
             state.render.okfractal = true;
-            for (long step = 0; state.render.okfractal && step < budget.steps; ++step) drive(state, false);
-            state.render.okfractal = false;
+            for (long step = 0; state.render.okfractal; ++step) {
+                if (stopped_by_input(t) && step == budget.steps) deliver_input(state, StopRequest::pause);
+                drive(state, false);
+            }
         }
         return true;
     }

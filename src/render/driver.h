@@ -42,10 +42,11 @@ void set_render_threads(int threads);
 int render_threads();
 
 // How much of a whole-image type a headless render draws: plots in a row (a further plot goes
-// on where a continuing generator stopped), each at most `steps` steps.
+// on where a continuing generator stopped), and for the types only Pause or a click stops
+// (animations, the aggregation) the steps after which a run is paused.
 struct StepBudget {
     int plots = 1;
-    long steps = 100000;
+    long steps = 3000;
 };
 
 // Renders the whole current image into the image surface, as the explorer would (without

@@ -12,6 +12,10 @@
 #include "formulas/newton_variations.h"
 #include "formulas/sierpinski_web.h"
 #include "formulas/volterra_lotka.h"
+#include "generators/attractor.h"
+#include "generators/chaos.h"
+#include "generators/jmiim.h"
+#include "generators/oscillator.h"
 
 namespace zoquel {
 
@@ -35,6 +39,10 @@ const TypeRegistry& standard_types() {
         r[35] = bt_implementation();
         r[37] = petal_implementation();
         r[38] = dem_implementation();
+        r[31] = chaos_implementation();
+        r[32] = jmiim_implementation();
+        r[33] = attractor_implementation();
+        r[36] = oscillator_implementation();
         return r;
     }();
     return registry;

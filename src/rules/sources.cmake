@@ -8,4 +8,5 @@ set(ZOQUEL_RULES_SOURCES
   rules/newton_options.cpp
   rules/lyapunov_form.cpp
   rules/volterra_lotka_form.cpp
+  rules/chaos_mode_form.cpp
 )

@@ -36,10 +36,10 @@ TypeChoiceOutcome choose_type(Settings& s, FirstTimeFlags& firsttime, int ftype,
             if (s.pc[22].maxsize > 72) s.pc[22].maxsize = 72;
             break;
         case 31:
-            if (s.method == 0)
-                out.open_sierpinski_dialog = true;
-            else
-                out.firstloop = true;
+            // Choosing the chaos game always starts a fresh image; the polygons also ask
+            // for their mode.
+            out.open_sierpinski_dialog = s.method == 0;
+            out.firstloop = true;
             break;
         case 32: case 33: case 34: out.firstloop = true; break;
         case 35:

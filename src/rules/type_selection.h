@@ -14,7 +14,7 @@ FirstTimeFlags all_first_time();
 // What choosing a type asks of the caller after the settings have changed.
 struct TypeChoiceOutcome {
     std::vector<int> follow_up_commands;  // commands to post, in order
-    bool open_sierpinski_dialog = false;  // on its OK the caller sets firstloop
+    bool open_sierpinski_dialog = false;  // the chaos game's "Select the Mode" (1750)
     bool firstloop = false;
     bool clear_orbit = true;
 };

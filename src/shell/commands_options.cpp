@@ -71,8 +71,8 @@ void fractal_type(MainWindow& w) {
     w.restart_image();
     if (out.clear_orbit) w.shell().okorbit = false;
     post_all(w, out.follow_up_commands);
-    // Without its mode dialog the new type starts afresh all the same.
-    if (out.open_sierpinski_dialog && w.run_dialog(1750).value_or(true)) out.firstloop = true;
+    // The polygons' mode: Cancel keeps the old one, and the new image starts afresh all the same.
+    if (out.open_sierpinski_dialog) w.run_dialog(1750);
     if (out.firstloop) w.render().firstloop = true;
 }
 

@@ -1,4 +1,5 @@
 #include "dialogs/biomorph_dialog.h"
+#include "dialogs/chaos_mode_dialog.h"
 #include "dialogs/dialog_messages.h"
 #include "dialogs/lyapunov_dialog.h"
 #include "dialogs/volterra_lotka_dialog.h"
@@ -24,6 +25,7 @@ bool edit_settings(MainWindow& w, Extra... extra) {
 void register_type_option_dialogs(CommandTable& table) {
     table.add_dialog(900, [](MainWindow& w) { return edit_settings<VolterraLotkaDialog>(w); });
     table.add_dialog(1000, [](MainWindow& w) { return edit_settings<BiomorphDialog>(w); });
+    table.add_dialog(1750, [](MainWindow& w) { return edit_settings<ChaosModeDialog>(w); });
     table.add_dialog(1400, [](MainWindow& w) {
         HostMessages messages(w.host());
         return edit_settings<LyapunovDialog>(w, static_cast<DialogMessages*>(&messages));

@@ -133,3 +133,47 @@ TEST_F(RenderCli, DistanceEstimatorRendersWithoutWaiting) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string file_bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The whole-image types: repeatable with --seed, continued with --batches, animations bounded
+// by --steps; each in both methods writes a picture.
+TEST_F(RenderCli, WholeImageTypesWithSeedBatchesAndSteps) {
+    for (const char* tm : {"31 --method 0", "31 --method 1", "32", "33 --method 0", "33 --method 1",
+                           "36 --method 0", "36 --method 1"}) {
+        const std::string a = out("a.tga"), b = out("b.tga");
+        ASSERT_EQ(run(std::string("--size 96x80 --seed 7 --type ") + tm + " -o " + a).status, 0) << tm;
+        ASSERT_EQ(run(std::string("--size 96x80 --seed 7 --type ") + tm + " -o " + b).status, 0) << tm;
+        EXPECT_EQ(file_bytes(a), file_bytes(b)) << tm;
+        EXPECT_EQ(fs::file_size(a), 18u + 96 * 80 * 3 + 26);
+    }
+    const auto chaos = [&](const std::string& extra, const std::string& name) {
+        EXPECT_EQ(run("--size 96x80 --seed 7 --type 31 --set scmode=1 " + extra + " -o " + out(name)).status, 0);
+        return file_bytes(out(name));
+    };
+    EXPECT_NE(chaos("", "one.tga"), chaos("--batches 2", "two.tga"));
+    EXPECT_NE(chaos("", "one.tga"), chaos("--seed 8", "other.tga"));
+    const auto oscillator = [&](const std::string& extra) {
+        EXPECT_EQ(run("--size 96x80 --type 36 --method 1 " + extra + " -o " + out("o.tga")).status, 0);
+        return file_bytes(out("o.tga"));
+    };
+    EXPECT_NE(oscillator("--steps 20"), oscillator("--steps 40"));
+    EXPECT_EQ(oscillator(""), oscillator("--steps 3000"));
+}
+
+TEST_F(RenderCli, BadBudgetsAreRefused) {
+    for (const char* bad : {"--batches 0", "--batches 10001", "--steps 0", "--steps x", "--seed -1", "--seed 1.5",
+                            "--seed 4294967296", "--set smode=6", "--set scmode=2"}) {
+        const Outcome r = run(std::string("--type 31 ") + bad + " -o " + out("x.tga"));
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << bad << ": " << r.err;
+        EXPECT_FALSE(fs::exists(out("x.tga"))) << bad;
+    }
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "dialogs/biomorph_dialog.h"
+#include "dialogs/chaos_mode_dialog.h"
 #include "dialogs/lyapunov_dialog.h"
 #include "dialogs/volterra_lotka_dialog.h"
 #include "recording_messages.h"
@@ -32,6 +33,8 @@ private slots:
     void lyapunovAcceptsAndClamps();
     void lyapunovRefusalKeepsTheDialogAsTyped();
     void lyapunovCancelChangesNothing();
+    void chaosModeShowsClampsAndStores();
+    void chaosModeCancelChangesNothing();
 };
 
 void TypeOptionDialogsTest::volterraLotkaShowsAndClamps() {
@@ -168,6 +171,44 @@ void TypeOptionDialogsTest::lyapunovCancelChangesNothing() {
     d.edit(1415)->setText("bbbb");
     d.algorithm_button(1)->setChecked(true);
     d.cancel_button()->click();
+    QVERIFY(d.settings() == s);
+}
+
+void TypeOptionDialogsTest::chaosModeShowsClampsAndStores() {
+    Settings s = with(31, 0);
+    s.smode = 3;
+    s.rin = 12;
+    ChaosModeDialog d(s);
+    QCOMPARE(d.windowTitle(), QString("Select the Mode"));
+    QCOMPARE(d.objectName(), QString("id1750"));
+    QVERIFY(d.polygon_button(3)->isChecked());
+    QCOMPARE(d.polygon_button(4)->text(), QString("pentagon - overlapped"));
+    QCOMPARE(d.findChild<QGroupBox*>("id1780")->title(), QString("   Monochrome Image Color   ( 0  -  255 )   "));
+    QCOMPARE(d.findChild<QGroupBox*>("id1790")->title(), QString("   Coloring Method   "));
+    QCOMPARE(d.colour_edit(0)->text(), QString("12"));
+    QVERIFY(d.colouring_button(0)->isChecked());
+    QCOMPARE(d.colouring_button(1)->text(), QString("hit count ( palette )"));
+    d.polygon_button(5)->setChecked(true);
+    d.colour_edit(0)->setText("300");
+    d.colour_edit(1)->setText("-4");
+    d.colour_edit(2)->setText("x");
+    d.colouring_button(1)->setChecked(true);
+    d.ok_button()->click();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QCOMPARE(d.settings().smode, 5);
+    QCOMPARE(d.settings().rin, 255);
+    QCOMPARE(d.settings().gin, 0);
+    QCOMPARE(d.settings().bin, 0);
+    QCOMPARE(d.settings().scmode, 1);
+}
+
+void TypeOptionDialogsTest::chaosModeCancelChangesNothing() {
+    const Settings s = with(31, 0);
+    ChaosModeDialog d(s);
+    d.polygon_button(2)->setChecked(true);
+    d.colour_edit(2)->setText("77");
+    QTest::keyClick(&d, Qt::Key_Escape);
+    QCOMPARE(d.result(), int(QDialog::Rejected));
     QVERIFY(d.settings() == s);
 }
 

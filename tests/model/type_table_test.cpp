@@ -124,7 +124,10 @@ TEST(TypeChoice, ResetsColouringForcesMethodAndPostsFollowUps) {
     choose_type(s, first, 35, 0);
     EXPECT_EQ(s.outside, 0);
     EXPECT_TRUE(choose_type(s, first, 31, 0).open_sierpinski_dialog);
+    // The chaos game starts afresh whatever its mode dialog answers.
+    EXPECT_TRUE(choose_type(s, first, 31, 0).firstloop);
     EXPECT_TRUE(choose_type(s, first, 31, 1).firstloop);
+    EXPECT_FALSE(choose_type(s, first, 31, 1).open_sierpinski_dialog);
     EXPECT_FALSE(choose_type(s, first, 39, 0).clear_orbit);
     s.pc[22].maxsize = 100;
     choose_type(s, first, 22, 0);

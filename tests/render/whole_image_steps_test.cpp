@@ -66,27 +66,41 @@ TEST_F(WholeImageSteps, PauseAndClicksReachTheGeneratorWhichEndsTheRun) {
 }
 
 TEST_F(WholeImageSteps, FirstloopAndTypesThatDoNotContinueMakeAFreshImage) {
-    // Oscillators do not continue: every plot is a fresh image.
+    // Oscillators do not continue: every plot is a fresh image, which a headless render
+    // stops as if paused after its budget of steps.
     render_image(st, {}, StepBudget{1, 4});
-    render_image(st, {}, StepBudget{1, 4});
-    EXPECT_EQ(StandInAnimation::record().made, 1);  // the second plot went on with the paused run
-    st.render.okfractal = true;
-    deliver_input(st, StopRequest::click);
-    fractaldriver(st);  // the run ends
+    EXPECT_EQ(StandInAnimation::record().stops, 1);
     render_image(st, {}, StepBudget{1, 4});
     EXPECT_EQ(StandInAnimation::record().made, 2);
+    EXPECT_EQ(StandInAnimation::record().steps, 8);
+    // A run paused in the explorer goes on at the next plot; a changed setting starts afresh.
+    st.render.okfractal = true;
+    fractaldriver(st);
+    st.render.okfractal = false;
+    st.render.okfractal = true;
+    fractaldriver(st);
+    EXPECT_EQ(StandInAnimation::record().made, 3);
+    st.render.okfractal = false;
+    st.settings.rin = 9;
+    st.render.okfractal = true;
+    fractaldriver(st);
+    EXPECT_EQ(StandInAnimation::record().made, 4);
+    st.settings.rin = 0;
     // A continuing type goes on over plots, until firstloop or a new size asks for a fresh one.
+    StandInAnimation::record().run_length = 2;
     types = with_stand_in(33);
     st.settings.ftype = 33;
+    const int plots = StandInAnimation::record().plots;
     render_image(st, {}, StepBudget{3, 2});
-    EXPECT_EQ(StandInAnimation::record().made, 3);
+    EXPECT_EQ(StandInAnimation::record().made, 5);
+    EXPECT_EQ(StandInAnimation::record().plots, plots + 3);
     st.render.firstloop = true;
     render_image(st, {}, StepBudget{1, 2});
-    EXPECT_EQ(StandInAnimation::record().made, 4);
+    EXPECT_EQ(StandInAnimation::record().made, 6);
     EXPECT_FALSE(st.render.firstloop);
     st.settings.xres = 60;
     render_image(st, {}, StepBudget{1, 2});
-    EXPECT_EQ(StandInAnimation::record().made, 5);
+    EXPECT_EQ(StandInAnimation::record().made, 7);
     EXPECT_EQ(st.image.width(), 60);
 }
 
