@@ -18,9 +18,7 @@ BiomorphDialog::BiomorphDialog(const Settings& settings, QWidget* parent) : Sett
     auto* column = new QVBoxLayout(box);
     group_ = new QButtonGroup(this);
     for (int i = 0; i < kBiomorphVariations; ++i) {
-        auto* b = new QRadioButton(biomorph_caption(i), box);
-        b->setObjectName(QString("id%1").arg(1010 + i));
-        group_->addButton(b, i);
+        auto* b = add_radio(group_, i, biomorph_caption(i), 1010 + i, box);
         column->addWidget(b);
         buttons_[std::size_t(i)] = b;
     }

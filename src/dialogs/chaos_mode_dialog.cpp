@@ -35,9 +35,7 @@ ChaosModeDialog::ChaosModeDialog(const Settings& settings, QWidget* parent) : Se
     auto* shape_column = new QVBoxLayout(shapes);
     polygon_group_ = new QButtonGroup(this);
     for (int i = 0; i < 6; ++i) {
-        auto* b = new QRadioButton(kPolygons[i], shapes);
-        b->setObjectName(QString("id%1").arg(1770 + i));
-        polygon_group_->addButton(b, i);
+        auto* b = add_radio(polygon_group_, i, kPolygons[i], 1770 + i, shapes);
         shape_column->addWidget(b);
         polygons_[std::size_t(i)] = b;
     }
@@ -60,9 +58,7 @@ ChaosModeDialog::ChaosModeDialog(const Settings& settings, QWidget* parent) : Se
     auto* method_column = new QVBoxLayout(method);
     colouring_group_ = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
-        auto* b = new QRadioButton(kColourings[i], method);
-        b->setObjectName(QString("id%1").arg(1791 + i));
-        colouring_group_->addButton(b, i);
+        auto* b = add_radio(colouring_group_, i, kColourings[i], 1791 + i, method);
         method_column->addWidget(b);
         colourings_[std::size_t(i)] = b;
     }

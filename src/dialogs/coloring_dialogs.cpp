@@ -35,9 +35,7 @@ ColoringMethodDialog::ColoringMethodDialog(Side side, const Settings& settings, 
     auto* column = new QVBoxLayout(box);
     group_ = new QButtonGroup(this);
     for (int i = 0; i < 5; ++i) {
-        auto* b = new QRadioButton(out ? kOutsideCaptions[i] : kInsideCaptions[i], box);
-        b->setObjectName(QString("id%1").arg(base + i));
-        group_->addButton(b, i);
+        auto* b = add_radio(group_, i, out ? kOutsideCaptions[i] : kInsideCaptions[i], base + i, box);
         column->addWidget(b);
         buttons_[std::size_t(i)] = b;
     }

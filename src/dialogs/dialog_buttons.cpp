@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace zoquel {
 
@@ -32,6 +33,13 @@ private:
 };
 
 }  // namespace
+
+QRadioButton* add_radio(QButtonGroup* group, int index, const QString& caption, int id, QWidget* parent) {
+    auto* b = new QRadioButton(caption, parent);
+    b->setObjectName(QString("id%1").arg(id));
+    group->addButton(b, index);
+    return b;
+}
 
 void tab_to_checked(QButtonGroup* group) {
     auto* filter = new TabToChecked(group);

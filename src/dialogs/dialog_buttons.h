@@ -3,6 +3,9 @@ class QButtonGroup;
 class QDialog;
 class QHBoxLayout;
 class QPushButton;
+class QRadioButton;
+class QString;
+class QWidget;
 
 namespace zoquel {
 
@@ -14,6 +17,9 @@ struct OkCancel {
     QPushButton* cancel;
 };
 OkCancel make_ok_cancel(QDialog* dialog);
+
+// A radio button of `group` under `index`, named "id<id>" as its control; the caller lays it out.
+QRadioButton* add_radio(QButtonGroup* group, int index, const QString& caption, int id, QWidget* parent);
 
 // Tab into a radio group lands on its checked button, as it does on other desktops.
 void tab_to_checked(QButtonGroup* group);

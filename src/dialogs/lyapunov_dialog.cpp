@@ -54,9 +54,7 @@ LyapunovDialog::LyapunovDialog(const Settings& settings, DialogMessages* message
     group_ = new QButtonGroup(this);
     const char* captions[2] = {"standard algorithm", "Fractint algorihtm"};
     for (int i = 0; i < 2; ++i) {
-        auto* b = new QRadioButton(captions[i], markus);
-        b->setObjectName(QString("id%1").arg(1430 + i));
-        group_->addButton(b, i);
+        auto* b = add_radio(group_, i, captions[i], 1430 + i, markus);
         algorithms_[std::size_t(i)] = b;
     }
     algorithms_[std::size_t(f.algorithm == 1 ? 1 : 0)]->setChecked(true);

@@ -49,9 +49,7 @@ NewtonOptionsDialog::NewtonOptionsDialog(const Settings& settings, DialogMessage
     basin_group_ = new QButtonGroup(this);
     const char* captions[2] = {"Off", "On"};
     for (int i = 0; i < 2; ++i) {
-        auto* b = new QRadioButton(captions[i], basin_box);
-        b->setObjectName(QString("id%1").arg(820 + i));
-        basin_group_->addButton(b, i);
+        auto* b = add_radio(basin_group_, i, captions[i], 820 + i, basin_box);
         basin_row->addWidget(b);
         basin_[std::size_t(i)] = b;
     }
@@ -116,9 +114,7 @@ NvFormulaDialog::NvFormulaDialog(const Settings& settings, QWidget* parent) : Se
     group_ = new QButtonGroup(this);
     constexpr int kRows = 12;
     for (int i = 0; i < kNvFormulaCount; ++i) {
-        auto* b = new QRadioButton(nv_function(i).caption, this);
-        b->setObjectName(QString("id%1").arg(1310 + i));
-        group_->addButton(b, i);
+        auto* b = add_radio(group_, i, nv_function(i).caption, 1310 + i, this);
         grid->addWidget(b, i % kRows, i / kRows);
         formulas_[std::size_t(i)] = b;
     }

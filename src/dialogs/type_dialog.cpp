@@ -25,9 +25,7 @@ TypeDialog::TypeDialog(TypeChoice current, QWidget* parent) : OkCancelDialog(par
     types_ = new QButtonGroup(this);
     constexpr int rows = kTypeCount / 2;
     for (int i = 0; i < kTypeCount; ++i) {
-        auto* b = new QRadioButton(QString::fromUtf8(type_info(i).name), typeBox);
-        b->setObjectName(QString("id%1").arg(220 + i));
-        types_->addButton(b, i);
+        auto* b = add_radio(types_, i, QString::fromUtf8(type_info(i).name), 220 + i, typeBox);
         typeGrid->addWidget(b, i % rows, i / rows);
         type_buttons_[std::size_t(i)] = b;
     }
@@ -37,9 +35,7 @@ TypeDialog::TypeDialog(TypeChoice current, QWidget* parent) : OkCancelDialog(par
     auto* methodRow = new QHBoxLayout(methodBox);
     methods_ = new QButtonGroup(this);
     for (int m = 0; m < 2; ++m) {
-        auto* b = new QRadioButton(methodBox);
-        b->setObjectName(QString("id%1").arg(270 + m));
-        methods_->addButton(b, m);
+        auto* b = add_radio(methods_, m, QString(), 270 + m, methodBox);
         methodRow->addWidget(b);
         method_buttons_[std::size_t(m)] = b;
     }

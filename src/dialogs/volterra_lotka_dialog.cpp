@@ -50,9 +50,7 @@ VolterraLotkaDialog::VolterraLotkaDialog(const Settings& settings, QWidget* pare
     auto* column = new QVBoxLayout(box);
     group_ = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        auto* b = new QRadioButton(kSchemes[i], box);
-        b->setObjectName(QString("id%1").arg(1320 + i));
-        group_->addButton(b, i);
+        auto* b = add_radio(group_, i, kSchemes[i], 1320 + i, box);
         column->addWidget(b);
         schemes_[std::size_t(i)] = b;
     }
