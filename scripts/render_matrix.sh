@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders every per-pixel type in both methods with every outside and inside colouring, and the
-# per-type options (formulas, variations, basins, ...), small, and lists their checksums. Run it
+# Renders every per-pixel type in both methods with every outside and inside colouring, the
+# per-type options (formulas, variations, basins, ...) and every whole-image type with a fixed
+# seed and budget, small, and lists their checksums. Run it
 # with the build before a change and after it: a change meant to keep the pictures must give
 # the same list.
 #   scripts/render_matrix.sh ZOQUEL_RENDER OUTDIR   ->  OUTDIR/checksums.txt
@@ -53,4 +54,14 @@ one "dem_julia_levels" --type 38 --method 1 --inside 4
 one "zoom" --type 0 --view -0.7454356,-0.7454255,0.1130037,0.1130138 --maxiter 2000
 for p in default greyscale biomorph rainbow8; do one "pal_$p" --type 0 --palette "$p"; done
 SIZE=600x600 one "default600" --type 0
+for m in 0 1; do
+    for smode in 0 1 2 3 4 5; do one "chaos${smode}m${m}" --type 31 --method "$m" --seed 1 --set smode="$smode" --set scmode=$((smode % 2)); done
+    one "attractor_m$m" --type 33 --method "$m" --batches 2
+    one "oscillator_m$m" --type 36 --method "$m" --steps 50
+    one "dla_m$m" --type 34 --method "$m" --seed 1 --particles 300
+    one "dla_m${m}_palette" --type 34 --method "$m" --seed 1 --inside 1
+    one "orbits_m$m" --type 39 --method "$m" --orbit 30,30
+done
+one "jmiim" --type 32 --seed 1
+for f in $(seq 0 7); do one "pgm$f" --type 6 --set pgmindex="$f" --batches 2; done
 echo "$(wc -l <"$list") images listed in $list"

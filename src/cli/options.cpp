@@ -22,11 +22,14 @@ const char* const kUsage =
     "  --inside N            inside colouring 0..4\n"
     "  --palette NAME|FILE.map  default, greyscale, biomorph, rainbow8 or a Fractint map\n"
     "  --threads N           rows rendered in parallel\n"
-    "  --seed N              seed of the random numbers (chaos game; default: the clock)\n"
+    "  --seed N              seed of the random numbers (chaos game, DLA; default: the clock)\n"
     "  --batches N           plot commands in a row, 1..10000 (types that go on from one\n"
-    "                        to the next: chaos game, Lorenz)\n"
+    "                        to the next: chaos game, Lorenz, gingerbread men)\n"
     "  --steps N             animation steps before it stops as if paused, 1..100000000\n"
     "                        (oscillators; default 3000)\n"
+    "  --particles N         DLA particles before the run stops as if paused, 1..100000000\n"
+    "                        (default: until it ends by itself)\n"
+    "  --orbit I,J           after an Orbits image, trace the orbit of pixel (I, J) into it\n"
     "  --save-zq FILE        also write the parameter file of the image\n"
     "  -o FILE               the image to write (.tga or .png)\n";
 
@@ -69,6 +72,16 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
             target = n;
             return true;
         };
+        // A budget: a whole number within [1, most].
+        auto count_option = [&](long most) -> std::optional<long> {
+            std::optional<int> n;
+            if (!int_option(n)) return std::nullopt;
+            if (*n < 1 || *n > most) {
+                error = a + ": range 1 - " + std::to_string(most);
+                return std::nullopt;
+            }
+            return *n;
+        };
         if (a == "-h" || a == "--help") {
             o.help = true;
         } else if (a == "--type") {
@@ -93,15 +106,23 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
                 return fail("--seed: '" + v + "' is not a whole number 0..4294967295");
             o.seed = unsigned(seed);
         } else if (a == "--batches") {
-            std::optional<int> n;
-            if (!int_option(n)) return std::nullopt;
-            if (*n < 1 || *n > 10000) return fail("--batches: range 1 - 10000");
-            o.batches = *n;
+            const std::optional<long> n = count_option(10000);
+            if (!n) return std::nullopt;
+            o.batches = int(*n);
         } else if (a == "--steps") {
-            std::optional<int> n;
-            if (!int_option(n)) return std::nullopt;
-            if (*n < 1 || *n > 100000000) return fail("--steps: range 1 - 100000000");
+            const std::optional<long> n = count_option(100000000);
+            if (!n) return std::nullopt;
             o.steps = *n;
+        } else if (a == "--particles") {
+            o.particles = count_option(100000000);
+            if (!o.particles) return std::nullopt;
+        } else if (a == "--orbit") {
+            std::string i, j;
+            int x, y;
+            if (!value(v)) return fail("--orbit needs a pixel I,J");
+            if (!split_pair(v, ',', i, j) || !parse_int(i, x) || !parse_int(j, y))
+                return fail("--orbit: '" + v + "' is not of the form I,J");
+            o.orbit = std::make_pair(x, y);
         } else if (a == "--size") {
             std::string w, h;
             int wi, hi;

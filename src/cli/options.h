@@ -13,6 +13,8 @@ struct Options {
     std::optional<unsigned> seed;  // for the random numbers the whole-image types draw
     int batches = 1;               // plot commands in a row
     long steps = 3000;             // steps of an animation before it stops as if paused
+    std::optional<long> particles;  // particles of an aggregation before it stops as if paused
+    std::optional<std::pair<int, int>> orbit;  // the pixel whose orbit is traced into the image
     std::optional<std::pair<int, int>> size;
     std::optional<std::vector<double>> view;          // xmin, xmax, ymin, ymax
     std::vector<std::pair<int, double>> params;       // column, value

@@ -131,28 +131,32 @@ std::string build_settings(LiveState& state, const Options& o) {
     }
     for (const auto& [name, value] : o.sets)
         if (std::string e = apply_named_setting(s, name, value); !e.empty()) return "--set " + e;
-    if (!type_available(s.ftype))
-        return std::string("fractal type ") + std::to_string(s.ftype) + " \"" + type_info(s.ftype).name +
-               "\" is not available yet";
+    if (o.orbit) {
+        if (!traces_orbits(s.ftype)) return "--orbit traces the orbits of the Orbits type (39) only";
+        if (o.orbit->first < 0 || o.orbit->first >= s.xres || o.orbit->second < 0 || o.orbit->second >= s.yres)
+            return "--orbit: the pixel must lie in the image, 0.." + std::to_string(s.xres - 1) + ",0.." +
+                   std::to_string(s.yres - 1);
+    }
     return {};
 }
 
-// Rows done, rate and time left on a terminal, a few times a second.
+// Progress on a terminal, a few times a second: rows done with the rate and the time left,
+// or particles of an aggregation (of the budget, where there is one).
 class Progress {
 public:
-    explicit Progress(int rows) : rows_(rows), tty_(::isatty(2)) {}
-    void update(int row) {
+    Progress(const char* unit, long total) : unit_(unit), total_(total), tty_(::isatty(2)) {}
+    void update(long done) {
         if (!tty_) return;
         auto now = std::chrono::steady_clock::now();
         if (now - last_ < std::chrono::milliseconds(250)) return;
         last_ = now;
         const double seconds = std::chrono::duration<double>(now - start_).count();
-        const double rows_per_second = seconds > 0 ? row / seconds : 0;
-        if (rows_per_second > 0)
-            std::fprintf(stderr, "\rzoquel-render: row %d of %d, %.1f rows/s, %.0f s left\033[K", row, rows_,
-                         rows_per_second, (rows_ - row) / rows_per_second);
+        const double rate = seconds > 0 ? done / seconds : 0;
+        if (total_ > 0 && rate > 0)
+            std::fprintf(stderr, "\rzoquel-render: %s %ld of %ld, %.1f %ss/s, %.0f s left\033[K", unit_, done, total_, rate,
+                         unit_, (total_ - done) / rate);
         else
-            std::fprintf(stderr, "\rzoquel-render: row %d of %d\033[K", row, rows_);
+            std::fprintf(stderr, "\rzoquel-render: %s %ld, %.1f %ss/s\033[K", unit_, done, rate, unit_);
         shown_ = true;
     }
     ~Progress() {
@@ -160,12 +164,22 @@ public:
     }
 
 private:
-    int rows_;
+    const char* unit_;
+    long total_;
     bool tty_;
     bool shown_ = false;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
     std::chrono::steady_clock::time_point last_ = start_;
 };
+
+// The orbit of the pixel, traced into the Orbits image as the explorer's click does.
+bool trace_orbit(LiveState& state, Point pixel) {
+    WholeImagePtr trace = orbit_trace(state, pixel);
+    if (!trace) return false;
+    while (animation_step(state, *trace).more) {
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -191,6 +205,9 @@ int run_render(const std::vector<std::string>& args) {
     quiet.fixed_time = options->seed;
     reset_live_state(quiet);
     LiveState& state = live();
+    // The notices explain the explorer's keys and clicks; a batch render has none. (The first
+    // Orbits image would also set the limit to its default, overriding --maxiter.)
+    state.memory.firsttimetext = state.memory.firstosc = state.memory.firstdla = state.memory.firstorbit = false;
     if (std::string e = build_settings(state, *options); !e.empty()) {
         std::fprintf(stderr, "zoquel-render: %s\n", e.c_str());
         return kExitUsage;
@@ -198,9 +215,17 @@ int run_render(const std::vector<std::string>& args) {
 
     set_render_threads(options->threads.value_or(int(std::max(1u, std::thread::hardware_concurrency()))));
     {
-        Progress progress(state.settings.yres);
-        render_image(state, [&progress](int rows_done) { progress.update(rows_done); },
-                     StepBudget{options->batches, options->steps});
+        const Settings& s = state.settings;
+        // The aggregation runs until it ends by itself, unless --particles bounds it; the
+        // animations stop after --steps.
+        const bool aggregation = type_info(s.ftype).kind == TypeKind::whole_image_repeated;
+        const long steps = aggregation ? options->particles.value_or(-1) : options->steps;
+        Progress progress(aggregation ? "particle" : "row", aggregation ? steps : (is_whole_image(s.ftype) ? 0 : s.yres));
+        render_image(state, [&progress](long done) { progress.update(done); }, StepBudget{options->batches, steps});
+    }
+    if (options->orbit && !trace_orbit(state, Point{options->orbit->first, options->orbit->second})) {
+        std::fprintf(stderr, "zoquel-render: --orbit traces the orbits of the Orbits type (39) only\n");
+        return kExitUsage;
     }
 
     bool written;

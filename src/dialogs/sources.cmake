@@ -11,4 +11,5 @@ set(ZOQUEL_DIALOG_SOURCES
   biomorph_dialog.cpp
   lyapunov_dialog.cpp
   chaos_mode_dialog.cpp
+  pgm_dialogs.cpp
 )

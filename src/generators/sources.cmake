@@ -1,6 +1,9 @@
 set(ZOQUEL_GENERATOR_SOURCES
   generators/attractor.cpp
   generators/chaos.cpp
+  generators/dla.cpp
   generators/jmiim.cpp
+  generators/orbits.cpp
   generators/oscillator.cpp
+  generators/pgm.cpp
 )

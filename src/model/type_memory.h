@@ -33,10 +33,12 @@ struct TypeMemory {
     NvRoots nvroots;
     int nvformula = -1;
     bool nvfirst = true;
-    // The distance estimator has not explained its preliminary image yet; the oscillators
-    // have not shown their usage.
+    // Notices not shown yet: the distance estimator's, the oscillators' usage, the DLA help,
+    // the orbits' instructions.
     bool firsttimetext = true;
     bool firstosc = true;
+    bool firstdla = true;
+    bool firstorbit = true;
 };
 
 }  // namespace zoquel

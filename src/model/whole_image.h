@@ -13,6 +13,7 @@ struct StepResult {
     bool more = false;       // another step of this run follows
     int delay_ms = 0;        // before it: the pacing of an animation, 0 for at once
     bool firstloop = false;  // the run left nothing to go on with: the next plot starts afresh
+    bool counted = true;     // the step finished a unit a budget counts (a frame, a particle)
 };
 
 // Input that reaches a running whole-image generator of a type that the type table says is
@@ -20,9 +21,10 @@ struct StepResult {
 enum class StopRequest { pause, click };
 
 // What a step may read and report through besides its canvas. The settings are the live
-// ones: a run that goes on over several plots sees what was changed in between.
+// ones: a run that goes on over several plots sees what was changed in between, and a
+// generator may leave in them what its image settles (the orbits' constant).
 struct StepContext {
-    const Settings& settings;
+    Settings& settings;
     Host& host;          // messages, and the time of day that seeds random numbers
     TypeMemory& memory;  // notices shown once per run of the program
 };
@@ -42,6 +44,11 @@ public:
     virtual StepResult step(Canvas& canvas, StepContext& context) = 0;
     // Pause or a click during the run; the generator answers at its next step.
     virtual void stop_request(StopRequest) {}
+
+    // Types that trace orbits over their finished image: the trace of the pixel clicked, as a
+    // run of paced steps, and the clean image back over any trace. Others have none.
+    virtual std::unique_ptr<WholeImage> trace(Point /*pixel*/, const Settings&) const { return nullptr; }
+    virtual bool restore_clean(Canvas&) const { return false; }
 };
 
 using WholeImagePtr = std::unique_ptr<WholeImage>;

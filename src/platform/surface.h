@@ -8,6 +8,7 @@ namespace zoquel {
 
 struct Point {
     int x = 0, y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
 };
 
 // Half-open rectangle: left <= x < right, top <= y < bottom.

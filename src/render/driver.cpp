@@ -29,6 +29,7 @@ struct DriverState::Impl {
     WholeImagePtr whole;
     Settings whole_settings;  // what it was made from
     bool run_active = false;
+    bool last_step_counted = false;  // the last step finished a unit of a budget
 };
 
 DriverState::DriverState() : impl_(std::make_unique<Impl>()) {}
@@ -205,6 +206,7 @@ DriverStep whole_image_step(LiveState& st) {
     StepContext context{s, *st.host, st.memory};
     const StepResult result = d.whole->step(canvas, context);
     canvas.present(*st.host);
+    d.last_step_counted = result.counted;
     r.j = 0;
     if (result.more) return {DriverStep::Kind::whole_image, result.delay_ms};
     d.run_active = false;
@@ -276,18 +278,24 @@ void set_render_threads(int threads) { g_threads = std::max(1, threads); }
 
 int render_threads() { return g_threads; }
 
-bool render_image(LiveState& state, const std::function<void(int rows_done)>& after_row, const StepBudget& budget) {
+bool render_image(LiveState& state, const std::function<void(long done)>& progress, const StepBudget& budget) {
     const int t = state.settings.ftype;
     if (!state.types->available(t)) return false;
     restart_render(state);
     if (is_whole_image(t)) {
         // No waits headless: the steps of each plot run back to back. Nobody presses Pause
-        // either: a run only input ends is paused after its budget of steps.
+        // either: a run only input ends is paused after its budget of counted steps.
+        DriverState::Impl& d = state.driver.impl();
+        long counted = 0;
         for (int plot = 0; plot < budget.plots; ++plot) {
             state.render.okfractal = true;
-            for (long step = 0; state.render.okfractal; ++step) {
-                if (stopped_by_input(t) && step == budget.steps) deliver_input(state, StopRequest::pause);
+            for (long done = 0; state.render.okfractal;) {
+                if (stopped_by_input(t) && done == budget.steps) deliver_input(state, StopRequest::pause);
                 drive(state, false);
+                if (d.last_step_counted) {
+                    ++done;
+                    if (progress) progress(++counted);
+                }
             }
         }
         return true;
@@ -297,10 +305,33 @@ bool render_image(LiveState& state, const std::function<void(int rows_done)>& af
         const DriverStep step = drive(state, false);
         // Nobody to press a key: the image follows its preliminary pass at once.
         if (step.kind == DriverStep::Kind::awaiting_input) deliver_input(state, StopRequest::click);
-        if (after_row && (step.kind == DriverStep::Kind::row || step.kind == DriverStep::Kind::image_done))
-            after_row(state.render.okfractal ? state.render.j : state.settings.yres);
+        if (progress && (step.kind == DriverStep::Kind::row || step.kind == DriverStep::Kind::image_done))
+            progress(state.render.okfractal ? state.render.j : state.settings.yres);
     }
     return true;
+}
+
+WholeImagePtr orbit_trace(LiveState& state, Point pixel) {
+    DriverState::Impl& d = state.driver.impl();
+    if (!d.whole || d.run_active || !traces_orbits(d.whole_settings.ftype)) return nullptr;
+    return d.whole->trace(pixel, state.settings);
+}
+
+StepResult animation_step(LiveState& state, WholeImage& animation) {
+    Canvas canvas(state.image, state.host->screen());
+    StepContext context{state.settings, *state.host, state.memory};
+    const StepResult result = animation.step(canvas, context);
+    canvas.present(*state.host);
+    return result;
+}
+
+bool erase_orbit(LiveState& state) {
+    DriverState::Impl& d = state.driver.impl();
+    if (!d.whole || !traces_orbits(d.whole_settings.ftype)) return false;
+    Canvas canvas(state.image, state.host->screen());
+    const bool erased = d.whole->restore_clean(canvas);
+    canvas.present(*state.host);
+    return erased;
 }
 
 }  // namespace zoquel

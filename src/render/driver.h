@@ -36,6 +36,13 @@ void restart_render(LiveState& state);
 // Drops rows computed ahead; call when the settings change under a paused image.
 void discard_rows_in_flight(LiveState& state);
 
+// The orbit traces of a finished image of a type that traces orbits (the Orbits type): the
+// trace of a pixel as a run of paced steps, null where there is no finished image; a step of
+// it over the live image and screen; the clean image back over a trace.
+WholeImagePtr orbit_trace(LiveState& state, Point pixel);
+StepResult animation_step(LiveState& state, WholeImage& animation);
+bool erase_orbit(LiveState& state);
+
 // How many threads compute rows of per-pixel images (1: on the caller's thread). Rows are
 // still handed out one per driver call, in order, and the image is the same for any count.
 void set_render_threads(int threads);
@@ -46,13 +53,13 @@ int render_threads();
 // (animations, the aggregation) the steps after which a run is paused.
 struct StepBudget {
     int plots = 1;
-    long steps = 3000;
+    long steps = 3000;  // negative: no limit
 };
 
 // Renders the whole current image into the image surface, as the explorer would (without
-// waiting for input or pacing), calling `after_row` with the rows done after each image row.
+// waiting for input or pacing), calling `progress` with the rows done after each row of a
+// per-pixel image, or with the steps a budget counts (particles) done in a whole-image run.
 // False if the type has nothing to render.
-bool render_image(LiveState& state, const std::function<void(int rows_done)>& after_row = {},
-                  const StepBudget& budget = {});
+bool render_image(LiveState& state, const std::function<void(long done)>& progress = {}, const StepBudget& budget = {});
 
 }  // namespace zoquel

@@ -14,8 +14,11 @@
 #include "formulas/volterra_lotka.h"
 #include "generators/attractor.h"
 #include "generators/chaos.h"
+#include "generators/dla.h"
 #include "generators/jmiim.h"
+#include "generators/orbits.h"
 #include "generators/oscillator.h"
+#include "generators/pgm.h"
 
 namespace zoquel {
 
@@ -43,6 +46,9 @@ const TypeRegistry& standard_types() {
         r[32] = jmiim_implementation();
         r[33] = attractor_implementation();
         r[36] = oscillator_implementation();
+        r[6] = pgm_implementation();
+        r[34] = dla_implementation();
+        r[39] = orbits_implementation();
         return r;
     }();
     return registry;

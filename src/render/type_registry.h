@@ -24,6 +24,5 @@ private:
 const TypeRegistry& standard_types();
 
 inline const TypeImplementation& implementation(int ftype) { return standard_types()[ftype]; }
-inline bool type_available(int ftype) { return standard_types().available(ftype); }
 
 }  // namespace zoquel

@@ -9,4 +9,5 @@ set(ZOQUEL_RULES_SOURCES
   rules/lyapunov_form.cpp
   rules/volterra_lotka_form.cpp
   rules/chaos_mode_form.cpp
+  rules/pgm_forms.cpp
 )

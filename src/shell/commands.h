@@ -25,8 +25,6 @@ struct ShellHooks {
     std::function<void(MainWindow&, const std::string& path)> load_parameter_file;
     // Draws the Julia thumbnail of (tjcx, tjcy) in the window's top-left corner; sets okthumbnail to 2.
     std::function<void(MainWindow&)> thumbnail;
-    // Draws the orbit of the clicked pixel over an Orbits image.
-    std::function<void(MainWindow&, int x, int y)> draworbits;
     // Recomputes the type-23 roots (C key; the parameter dialog's new critical point).
     std::function<void(MainWindow&)> cncalculateroots;
 };

@@ -1,3 +1,4 @@
+#include "generators/dla.h"
 #include "model/type_table.h"
 #include "render/type_registry.h"
 #include "shell/command_groups.h"
@@ -43,7 +44,7 @@ void register_help_commands(CommandTable& table) {
     });
     table.add(190, formula);
     table.add(192, [](MainWindow& w) { w.message(text::kJuliaLevelSets, text::kCaptionZoquel); });
-    table.add(194, [](MainWindow& w) { w.message(text::kDlaHelp, text::kCaptionZoquel); });
+    table.add(194, [](MainWindow& w) { w.message(kDlaHelp, text::kCaptionZoquel); });
 }
 
 }  // namespace zoquel::shell

@@ -30,8 +30,15 @@ void register_type_option_commands(CommandTable& table) {
     table.add(166, option_dialog(1000, outside_level_sets));
     table.add(168, option_dialog(1100, [](MainWindow& w) { w.post_command(170); }));
     table.add(170, option_dialog(1200, [](MainWindow& w) {
-        if (w.shell().prestore) {
-            w.shell().prestore = false;
+        ShellState& sh = w.shell();
+        // A new size needs a new image surface, as after the parameter dialog.
+        if (sh.newdimensions) {
+            sh.newdimensions = false;
+            w.recreate_image();
+            w.render().firstloop = true;
+        }
+        if (sh.prestore) {
+            sh.prestore = false;
             defaultparams(w.settings());
         }
     }));

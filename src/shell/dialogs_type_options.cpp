@@ -2,6 +2,7 @@
 #include "dialogs/chaos_mode_dialog.h"
 #include "dialogs/dialog_messages.h"
 #include "dialogs/lyapunov_dialog.h"
+#include "dialogs/pgm_dialogs.h"
 #include "dialogs/volterra_lotka_dialog.h"
 #include "formulas/collatz.h"
 #include "shell/command_groups.h"
@@ -26,6 +27,24 @@ void register_type_option_dialogs(CommandTable& table) {
     table.add_dialog(900, [](MainWindow& w) { return edit_settings<VolterraLotkaDialog>(w); });
     table.add_dialog(1000, [](MainWindow& w) { return edit_settings<BiomorphDialog>(w); });
     table.add_dialog(1750, [](MainWindow& w) { return edit_settings<ChaosModeDialog>(w); });
+    table.add_dialog(1100, [](MainWindow& w) {
+        PgmFormulaDialog d(w.settings(), &w);
+        if (d.exec() != QDialog::Accepted) return false;
+        w.settings() = d.settings();
+        if (d.firstloop()) w.render().firstloop = true;
+        return true;
+    });
+    table.add_dialog(1200, [](MainWindow& w) {
+        HostMessages messages(w.host());
+        PgmParametersDialog d(w.settings(), &messages, &w);
+        if (d.exec() != QDialog::Accepted) return false;
+        w.settings() = d.settings();
+        const PgmParametersOutcome& o = d.outcome();
+        if (o.firstloop) w.render().firstloop = true;
+        w.shell().prestore = o.prestore;
+        w.shell().newdimensions = o.newdimensions;
+        return true;
+    });
     table.add_dialog(1400, [](MainWindow& w) {
         HostMessages messages(w.host());
         return edit_settings<LyapunovDialog>(w, static_cast<DialogMessages*>(&messages));

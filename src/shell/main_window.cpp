@@ -46,6 +46,15 @@ MainWindow::MainWindow(Options options) {
 
     render_timer_.setSingleShot(true);
     connect(&render_timer_, &QTimer::timeout, this, [this] { render_turn(); });
+    animation_timer_.setSingleShot(true);
+    connect(&animation_timer_, &QTimer::timeout, this, [this] {
+        if (!animation_) return;
+        const StepResult r = animation_step(live(), *animation_);
+        if (r.more)
+            animation_timer_.start(r.delay_ms);
+        else
+            stop_animation();
+    });
 
     // The window's creation: the live tables at their start-up values, the image at the
     // default size, the surfaces black.
@@ -141,6 +150,7 @@ void MainWindow::flush_deferred() {
 void MainWindow::run_command(int id) {
     when_free([this, id] {
         if (rendering()) return;
+        stop_animation();
         const CommandHandler* handler = commands_.find(id);
         if (!handler) return;
         const Settings before = live().settings;
@@ -221,7 +231,10 @@ void MainWindow::after_driver_step(const DriverStep& step) {
             // A whole image cannot be zoomed nor give a thumbnail; Orbits take clicks once drawn.
             shell_.okzoom = false;
             shell_.okthumbnail = 0;
-            if (!rendering() && traces_orbits(settings().ftype)) shell_.okorbit = true;
+            if (!rendering() && traces_orbits(settings().ftype)) {
+                shell_.okorbit = true;
+                shell_.eraseorbit = false;
+            }
             break;
         default:
             break;
@@ -240,6 +253,16 @@ void MainWindow::render_turn() {
     sync_render_loop();
 }
 
+void MainWindow::start_animation(WholeImagePtr animation) {
+    animation_ = std::move(animation);
+    animation_timer_.start(0);
+}
+
+void MainWindow::stop_animation() {
+    animation_timer_.stop();
+    animation_.reset();
+}
+
 void MainWindow::input_while_rendering(std::optional<StopRequest> input) {
     LiveState& st = live();
     if (awaiting_input(st)) {
@@ -253,13 +276,18 @@ void MainWindow::input_while_rendering(std::optional<StopRequest> input) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    // A key ends an animation over the image, and does nothing else.
+    if (animating()) {
+        stop_animation();
+        return;
+    }
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     if (auto command = accelerator_command(event->key(), mods)) {
         run_command(*command);
     } else {
         handle_key(event->key(), mods);
     }
-    event->accept();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -267,6 +295,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
+            // A click ends an animation over the image, and does nothing else.
+            if (animating()) {
+                stop_animation();
+                return true;
+            }
             auto* m = static_cast<QMouseEvent*>(event);
             const QPoint p = m->position().toPoint();
             if (m->button() == Qt::LeftButton)

@@ -38,7 +38,6 @@ struct ShellState {
     bool newdimensions = false, drestore = false, prestore = false, newa0 = false;
     Surface jhdc{150, 150};  // the window pixels under the Julia thumbnail
     Surface phdc{262, 362};  // the window pixels under the palette preview
-    Surface ohdc;            // the image under an orbit overlay
 };
 
 struct MainWindowOptions {
@@ -111,6 +110,12 @@ public:
     // input; after a preliminary pass any key or click goes on.
     void input_while_rendering(std::optional<StopRequest> input);
 
+    // An animation over the finished image (an orbit trace), run in paced steps on the event
+    // loop; any key or click ends it.
+    void start_animation(WholeImagePtr animation);
+    void stop_animation();
+    bool animating() const { return animation_ != nullptr; }
+
     // The menu item or top-level entry of a command.
     QAction* action(int id) const;
 
@@ -148,6 +153,8 @@ private:
     std::map<int, QAction*> actions_;
     QTimer render_timer_;
     int next_turn_delay_ms_ = 0;
+    WholeImagePtr animation_;
+    QTimer animation_timer_;
     bool in_driver_ = false;
     std::vector<std::function<void()>> deferred_;
     int startup_error_ = 0;

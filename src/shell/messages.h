@@ -57,14 +57,4 @@ inline constexpr const char* kJuliaLevelSets =
     "   Disks'. The level set method is slow because it\n   results in every inside pixel being iterated the\n"
     "   maximum number of times, and the coloring pattern\n   is quite dull.";
 
-inline constexpr const char* kDlaHelp =
-    "'Plot Fractal' or F1:\n      Start or resume rendering.\n\n'Pause' key:\n      Pause rendering; can be resumed.\n\n"
-    "Mouse click:\n      Terminate rendering.\n\nRendering terminates automatically when seeding\n"
-    "      circle approaches limit\n\nColoring:\n      Select background color with 'Outside Coloring'\n"
-    "            menu option\n\n      If 'Inside Coloring -> Solid Color' menu option is\n"
-    "            selected, image will be rendered in that color;\n            select any other inside coloring option to\n"
-    "            render the image using the currently-selected\n            palette.\n\n"
-    "Warning: algorithm is quite slow; starting with small\n      image resolutions is recommended.\n\n"
-    "This information can be accessed from the 'Help'\n      menu or by pressing F6.";
-
 }  // namespace zoquel::shell::text

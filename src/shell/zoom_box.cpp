@@ -44,16 +44,12 @@ void MainWindow::left_button_down(int x, int y) {
             z.startypos = y;
             z.oldzoombox = BoxRect{0, 0, 2, 2};
         } else if (shell_.okorbit && in_image_area(x, y)) {
+            // Clicks alternate between tracing the orbit of a point and erasing it.
             if (shell_.eraseorbit) {
-                Surface& image = live().image;
-                if (shell_.ohdc.width() == image.width() && shell_.ohdc.height() == image.height()) {
-                    screen().copy_from(shell_.ohdc, shell_.ohdc.bounds(), 0, 0);
-                    image.copy_from(shell_.ohdc, shell_.ohdc.bounds(), 0, 0);
-                    present(screen().bounds());
-                }
+                erase_orbit(live());
                 shell_.eraseorbit = false;
-            } else if (commands_.hooks.draworbits) {
-                commands_.hooks.draworbits(*this, x, y);
+            } else if (WholeImagePtr trace = orbit_trace(live(), Point{x, y})) {
+                start_animation(std::move(trace));
                 shell_.eraseorbit = true;
             }
         }

@@ -166,10 +166,37 @@ TEST_F(RenderCli, WholeImageTypesWithSeedBatchesAndSteps) {
     EXPECT_EQ(oscillator(""), oscillator("--steps 3000"));
 }
 
+// Aggregation bounded by --particles, the gingerbread men continued by --batches, an orbit
+// traced into its image with --orbit; none of them prints the explorer's notices.
+TEST_F(RenderCli, AggregationGingerbreadMenAndOrbits) {
+    const auto render = [&](const std::string& args) {
+        const Outcome r = run("--size 96x80 " + args + " -o " + out("x.tga"));
+        EXPECT_EQ(r.status, 0) << args;
+        EXPECT_EQ(r.err, "") << args;
+        EXPECT_EQ(fs::file_size(out("x.tga")), 18u + 96 * 80 * 3 + 26) << args;
+        return file_bytes(out("x.tga"));
+    };
+    for (const char* method : {"0", "1"}) {
+        const std::string dla = std::string("--type 34 --seed 5 --method ") + method;
+        EXPECT_TRUE(render(dla + " --particles 40") == render(dla + " --particles 40")) << method;
+        EXPECT_TRUE(render(dla + " --particles 40") != render(dla + " --particles 80")) << method;
+    }
+    EXPECT_TRUE(render("--type 6 --set pgmindex=0") != render("--type 6 --set pgmindex=0 --batches 2"));
+    for (const char* method : {"0", "1"}) {
+        const std::string orbits = std::string("--type 39 --method ") + method;
+        const std::string traced = render(orbits + " --orbit 40,40");
+        EXPECT_TRUE(render(orbits) != traced) << method;
+        // The limit given is the number of steps traced.
+        EXPECT_TRUE(render(orbits + " --orbit 40,40 --maxiter 2") != traced) << method;
+    }
+}
+
 TEST_F(RenderCli, BadBudgetsAreRefused) {
     for (const char* bad : {"--batches 0", "--batches 10001", "--steps 0", "--steps x", "--seed -1", "--seed 1.5",
-                            "--seed 4294967296", "--set smode=6", "--set scmode=2"}) {
-        const Outcome r = run(std::string("--type 31 ") + bad + " -o " + out("x.tga"));
+                            "--seed 4294967296", "--set smode=6", "--set scmode=2", "--particles 0", "--particles x",
+                            "--orbit 3", "--orbit 3,x", "--orbit 1,1", "--type 39 --orbit 96,0",
+                            "--type 39 --orbit 0,-1"}) {
+        const Outcome r = run(std::string("--size 96x80 --type 31 ") + bad + " -o " + out("x.tga"));
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << bad << ": " << r.err;
         EXPECT_FALSE(fs::exists(out("x.tga"))) << bad;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include "dialogs/biomorph_dialog.h"
 #include "dialogs/chaos_mode_dialog.h"
 #include "dialogs/lyapunov_dialog.h"
+#include "dialogs/pgm_dialogs.h"
 #include "dialogs/volterra_lotka_dialog.h"
 #include "recording_messages.h"
 
@@ -35,6 +37,11 @@ private slots:
     void lyapunovCancelChangesNothing();
     void chaosModeShowsClampsAndStores();
     void chaosModeCancelChangesNothing();
+    void pgmFormulaStartsANewImageOnlyWhenChanged();
+    void pgmParametersShowAndStore();
+    void pgmParametersNewImageOnlyWhenAsked();
+    void pgmParametersRefusalKeepsTheDialogAsTyped();
+    void pgmParametersCancelChangesNothing();
 };
 
 void TypeOptionDialogsTest::volterraLotkaShowsAndClamps() {
@@ -207,6 +214,99 @@ void TypeOptionDialogsTest::chaosModeCancelChangesNothing() {
     ChaosModeDialog d(s);
     d.polygon_button(2)->setChecked(true);
     d.colour_edit(2)->setText("77");
+    QTest::keyClick(&d, Qt::Key_Escape);
+    QCOMPARE(d.result(), int(QDialog::Rejected));
+    QVERIFY(d.settings() == s);
+}
+
+void TypeOptionDialogsTest::pgmFormulaStartsANewImageOnlyWhenChanged() {
+    Settings s = with(6, 0);
+    s.pgmindex = 3;
+    for (int pick : {3, 0}) {
+        PgmFormulaDialog d(s);
+        QCOMPARE(d.windowTitle(), QString("Select the PGM Formula"));
+        QVERIFY(d.formula_button(3)->isChecked());
+        QCOMPARE(d.formula_button(2)->text(), QString("F = 1 E -4 * cos( y * |x| )"));
+        d.formula_button(pick)->setChecked(true);
+        d.ok_button()->click();
+        QCOMPARE(d.settings().pgmindex, pick);
+        QCOMPARE(d.firstloop(), pick != 3);
+    }
+}
+
+void TypeOptionDialogsTest::pgmParametersShowAndStore() {
+    Settings s = with(6, 0);
+    s.pgmindex = 4;
+    PgmParametersDialog d(s);
+    QCOMPARE(d.windowTitle(), QString("PGM Parameters"));
+    QCOMPARE(d.edit(1220)->text(), QString("25"));
+    QCOMPARE(d.edit(1225)->text(), QString("-0.123400000000000"));
+    QCOMPARE(d.edit(1230)->text(), QString("0.123400000000000"));
+    QVERIFY(d.start_new_image()->isChecked());
+    QVERIFY(!d.restore_defaults()->isChecked());
+    d.edit(1210)->setText("800");
+    d.edit(1225)->setText("-10");
+    d.edit(1250)->setText("200");
+    d.restore_defaults()->setChecked(true);
+    d.ok_button()->click();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    const Settings& r = d.settings();
+    QCOMPARE(r.xres, 800);
+    QCOMPARE(r.pgmx0[4], -10.0);
+    QCOMPARE(r.pgmx0[0], s.pgmx0[0]);  // only the current formula's start point
+    QCOMPARE(r.bback, 200);
+    QVERIFY(d.outcome().firstloop);
+    QVERIFY(d.outcome().prestore);
+    QVERIFY(d.outcome().newdimensions);
+}
+
+void TypeOptionDialogsTest::pgmParametersNewImageOnlyWhenAsked() {
+    const Settings s = with(6, 0);
+    {
+        PgmParametersDialog d(s);
+        d.start_new_image()->setChecked(false);
+        d.ok_button()->click();
+        QVERIFY(!d.outcome().firstloop);
+        QVERIFY(!d.outcome().newdimensions);
+    }
+    {
+        PgmParametersDialog d(s);
+        d.start_new_image()->setChecked(false);
+        d.edit(1220)->setText("30");
+        d.ok_button()->click();
+        QVERIFY(d.outcome().firstloop);
+        QVERIFY(!d.outcome().newdimensions);
+    }
+}
+
+void TypeOptionDialogsTest::pgmParametersRefusalKeepsTheDialogAsTyped() {
+    struct Case {
+        int id;
+        const char* text;
+        const char* message;
+    };
+    for (const Case& c : {Case{1210, "31", "xres range: 32 - 9600"}, Case{1220, "101", "scale range: 1 - 100"},
+                          Case{1230, "10.5", "parameter range: -10.0 - 10.0"}, Case{1225, "1e999", "parameter range: -10.0 - 10.0"},
+                          Case{1245, "-1", "color range: 0 - 255"}}) {
+        RecordingMessages messages;
+        const Settings s = with(6, 0);
+        PgmParametersDialog d(s, &messages);
+        d.show();
+        d.edit(1215)->setText("100");  // valid, before the refused one or after it
+        d.edit(c.id)->setText(c.text);
+        d.ok_button()->click();
+        QCOMPARE(messages.texts, QStringList{c.message});
+        QCOMPARE(messages.captions, QStringList{"Parameter Error"});
+        QVERIFY(d.isVisible());
+        QCOMPARE(d.edit(c.id)->text(), QString(c.text));
+        QVERIFY(d.settings() == s);
+    }
+}
+
+void TypeOptionDialogsTest::pgmParametersCancelChangesNothing() {
+    const Settings s = with(6, 0);
+    PgmParametersDialog d(s);
+    d.edit(1220)->setText("99");
     QTest::keyClick(&d, Qt::Key_Escape);
     QCOMPARE(d.result(), int(QDialog::Rejected));
     QVERIFY(d.settings() == s);

@@ -3,4 +3,7 @@ set(ZOQUEL_GENERATOR_TESTS
   generators/jmiim_test.cpp
   generators/attractor_test.cpp
   generators/oscillator_test.cpp
+  generators/dla_test.cpp
+  generators/orbits_test.cpp
+  generators/pgm_test.cpp
 )

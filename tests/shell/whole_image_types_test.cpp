@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include "render/driver.h"
 #include "shell/command_groups.h"
 #include "shell/commands.h"
+#include "shell/image_view.h"
 #include "shell/main_window.h"
 #include "support/dialog_script.h"
 
@@ -27,10 +29,10 @@ class WholeImageTypesTest : public QObject {
     MainWindow& w() { return *w_; }
 
     // Chooses the type as the type dialog's OK does, without the dialogs it opens.
-    void use(int ftype, int method) {
+    void use(int ftype, int method, int size = 160) {
         Settings& s = w().settings();
         choose_type(s, w().state().firsttime, ftype, method);
-        s.xres = s.yres = 160;
+        s.xres = s.yres = size;
         w().recreate_image();
         w().render().firstloop = true;
     }
@@ -159,6 +161,82 @@ private slots:
         QCOMPARE(w().settings().ftype, 31);
         QCOMPARE(w().settings().smode, 2);
         QVERIFY(w().render().firstloop);
+    }
+
+    void theOrbitOfAClickedPointIsTracedAndErasedByTheNextClick() {
+        use(39, 0);
+        QVERIFY(plot_to_the_end(5000));
+        QVERIFY(w().shell().okorbit);
+        const Surface clean = w().state().image;
+        // A point inside the set: the trace runs its 32 paced steps, then stays.
+        QTest::mousePress(w().view(), Qt::LeftButton, {}, QPoint(60, 80));
+        QVERIFY(w().animating());
+        QTRY_VERIFY_WITH_TIMEOUT(!w().animating(), 5000);
+        QVERIFY(w().shell().eraseorbit);
+        QVERIFY(w().state().image != clean);
+        QCOMPARE(w().screen().get_pixel(60, 80), pack(255, 255, 0));
+        QTest::mousePress(w().view(), Qt::LeftButton, {}, QPoint(60, 80));
+        QVERIFY(!w().animating());
+        QVERIFY(w().state().image == clean);
+        QCOMPARE(w().screen().get_pixel(60, 80), clean.get_pixel(60, 80));
+        // A click during a trace ends it; the next one erases what was drawn.
+        QTest::mousePress(w().view(), Qt::LeftButton, {}, QPoint(60, 80));
+        QTest::mousePress(w().view(), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(!w().animating());
+        QVERIFY(w().shell().eraseorbit);
+        QTest::mousePress(w().view(), Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(w().state().image == clean);
+    }
+
+    void aDlaRunPausesGoesOnAndEndsOnAClick() {
+        use(34, 0, 480);  // a cluster that takes seconds to grow
+        QTest::keyClick(&w(), Qt::Key_F1);
+        QTest::qWait(100);
+        QVERIFY(w().rendering());
+        QTest::keyClick(&w(), Qt::Key_Pause);
+        QTRY_VERIFY_WITH_TIMEOUT(!w().rendering(), 2000);
+        QVERIFY(!w().render().firstloop);
+        const int paused = drawn_pixels(pack(255, 255, 255));
+        QVERIFY(paused > 1);
+        // The next plot goes on with the same cluster; a click ends the run.
+        QTest::keyClick(&w(), Qt::Key_F1);
+        QTest::qWait(100);
+        QVERIFY(w().rendering());
+        QTest::mousePress(w().view(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_VERIFY_WITH_TIMEOUT(!w().rendering(), 2000);
+        QVERIFY(w().render().firstloop);
+        QVERIFY(drawn_pixels(pack(255, 255, 255)) >= paused);
+        int help = 0;
+        for (const auto& m : ui_->messages) help += m.text.rfind("'Plot Fractal' or F1:", 0) == 0;
+        QCOMPARE(help, 1);
+    }
+
+    void theGingerbreadMenDialogsFollowEachOtherAndANewSizeMakesANewImage() {
+        use(6, 0);
+        w().render().firstloop = false;
+        QVERIFY(play_scripted([&] { QTest::keyClick(&w(), Qt::Key_P); },
+                              {named("id1100", [](QDialog* d) {
+                                   d->findChild<QRadioButton*>("id1122")->setChecked(true);
+                                   d->findChild<QPushButton*>("id1")->click();
+                               }),
+                               named("id1200", [](QDialog* d) {
+                                   d->findChild<QLineEdit*>("id1210")->setText("200");
+                                   d->findChild<QPushButton*>("id1")->click();
+                               })}));
+        QCOMPARE(w().settings().pgmindex, 2);
+        QCOMPARE(w().state().image.width(), 200);
+        QVERIFY(w().render().firstloop);
+        QVERIFY(plot_to_the_end(5000));
+        QVERIFY(drawn_pixels(kBlack) > 100);
+        // F8 opens the parameters for this type; restoring the defaults puts the scale back.
+        w().settings().scale = 60;
+        QVERIFY(play_scripted([&] { QTest::keyClick(&w(), Qt::Key_F8); },
+                              {named("id1200", [](QDialog* d) {
+                                   d->findChild<QCheckBox*>("id1265")->setChecked(true);
+                                   d->findChild<QPushButton*>("id1")->click();
+                               })}));
+        QCOMPARE(w().settings().scale, 25);
+        QCOMPARE(w().state().image.width(), 200);
     }
 };
 
