@@ -30,6 +30,12 @@ const char* const kUsage =
     "  --particles N         DLA particles before the run stops as if paused, 1..100000000\n"
     "                        (default: until it ends by itself)\n"
     "  --orbit I,J           after an Orbits image, trace the orbit of pixel (I, J) into it\n"
+    "  --sample K            the constant of Julia sample K, 1..18 (dynamic plane of types\n"
+    "                        0, 2, 32, 35, 38 and 39)\n"
+    "  --cardioid N/D        the constant on the main cardioid's border at angle N/D of a turn\n"
+    "                        (same types)\n"
+    "  --thumbnail X,Y       after a parameter-plane image, draw the Julia thumbnail of the\n"
+    "                        constant X + Yi into its top-left corner\n"
     "  --save-zq FILE        also write the parameter file of the image\n"
     "  -o FILE               the image to write (.tga or .png)\n";
 
@@ -70,6 +76,22 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
                 return false;
             }
             target = n;
+            return true;
+        };
+        // Two numbers in one value, "A<separator>B", each read by `read`.
+        auto pair_option = [&]<class T>(char separator, const char* form, bool (*read)(const std::string&, T&),
+                                        std::optional<std::pair<T, T>>& target) -> bool {
+            std::string first, second;
+            T x, y;
+            if (!value(v)) {
+                error = a + " needs " + form;
+                return false;
+            }
+            if (!split_pair(v, separator, first, second) || !read(first, x) || !read(second, y)) {
+                error = a + ": '" + v + "' is not of the form " + form;
+                return false;
+            }
+            target = std::make_pair(x, y);
             return true;
         };
         // A budget: a whole number within [1, most].
@@ -117,19 +139,16 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
             o.particles = count_option(100000000);
             if (!o.particles) return std::nullopt;
         } else if (a == "--orbit") {
-            std::string i, j;
-            int x, y;
-            if (!value(v)) return fail("--orbit needs a pixel I,J");
-            if (!split_pair(v, ',', i, j) || !parse_int(i, x) || !parse_int(j, y))
-                return fail("--orbit: '" + v + "' is not of the form I,J");
-            o.orbit = std::make_pair(x, y);
+            if (!pair_option(',', "I,J", parse_int, o.orbit)) return std::nullopt;
+        } else if (a == "--sample") {
+            if (!int_option(o.sample)) return std::nullopt;
+            if (*o.sample < 1 || *o.sample > 18) return fail("--sample: range 1 - 18");
+        } else if (a == "--cardioid") {
+            if (!pair_option('/', "N/D", parse_int, o.cardioid)) return std::nullopt;
+        } else if (a == "--thumbnail") {
+            if (!pair_option(',', "X,Y", parse_real, o.thumbnail)) return std::nullopt;
         } else if (a == "--size") {
-            std::string w, h;
-            int wi, hi;
-            if (!value(v)) return fail("--size needs a value WxH");
-            if (!split_pair(v, 'x', w, h) || !parse_int(w, wi) || !parse_int(h, hi))
-                return fail("--size: '" + v + "' is not of the form WIDTHxHEIGHT");
-            o.size = std::make_pair(wi, hi);
+            if (!pair_option('x', "WIDTHxHEIGHT", parse_int, o.size)) return std::nullopt;
         } else if (a == "--view") {
             if (!value(v)) return fail("--view needs XMIN,XMAX,YMIN,YMAX");
             std::vector<double> view;

@@ -15,6 +15,9 @@ struct Options {
     long steps = 3000;             // steps of an animation before it stops as if paused
     std::optional<long> particles;  // particles of an aggregation before it stops as if paused
     std::optional<std::pair<int, int>> orbit;  // the pixel whose orbit is traced into the image
+    std::optional<std::pair<double, double>> thumbnail;  // the constant of a Julia thumbnail
+    std::optional<std::pair<int, int>> cardioid;          // n, d: the constant at that angle
+    std::optional<int> sample;                            // a Julia sample, 1..18
     std::optional<std::pair<int, int>> size;
     std::optional<std::vector<double>> view;          // xmin, xmax, ymin, ymax
     std::vector<std::pair<int, double>> params;       // column, value

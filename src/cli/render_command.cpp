@@ -17,9 +17,11 @@
 #include "files/targa.h"
 #include "render/driver.h"
 #include "render/live_state.h"
+#include "render/thumbnail.h"
+#include "render/type_registry.h"
+#include "rules/julia_choice.h"
 #include "rules/parameter_layout.h"
 #include "rules/parameter_rules.h"
-#include "render/type_registry.h"
 #include "rules/type_selection.h"
 
 namespace zoquel::cli {
@@ -131,6 +133,18 @@ std::string build_settings(LiveState& state, const Options& o) {
     }
     for (const auto& [name, value] : o.sets)
         if (std::string e = apply_named_setting(s, name, value); !e.empty()) return "--set " + e;
+    if (o.sample || o.cardioid) {
+        if (s.method != 1 || !is_julia_capable(s.ftype))
+            return std::string(o.sample ? "--sample" : "--cardioid") +
+                   ": for the dynamic plane (--method 1) of types 0, 2, 32, 35, 38 and 39";
+        if (o.sample) commit_julia_sample(s, *o.sample);
+        if (o.cardioid) {
+            const CardioidOutcome out = commit_cardioid(s, o.cardioid->first, o.cardioid->second);
+            if (!out.ok()) return "--cardioid: " + one_line(paramerror(out.error));
+        }
+    }
+    if (o.thumbnail && (s.method != 0 || !type_info(s.ftype).thumbflag))
+        return "--thumbnail: for the parameter plane (--method 0) of a type with Julia thumbnails";
     if (o.orbit) {
         if (!traces_orbits(s.ftype)) return "--orbit traces the orbits of the Orbits type (39) only";
         if (o.orbit->first < 0 || o.orbit->first >= s.xres || o.orbit->second < 0 || o.orbit->second >= s.yres)
@@ -223,6 +237,7 @@ int run_render(const std::vector<std::string>& args) {
         Progress progress(aggregation ? "particle" : "row", aggregation ? steps : (is_whole_image(s.ftype) ? 0 : s.yres));
         render_image(state, [&progress](long done) { progress.update(done); }, StepBudget{options->batches, steps});
     }
+    if (options->thumbnail) show_thumbnail(state, Cx{options->thumbnail->first, options->thumbnail->second});
     if (options->orbit && !trace_orbit(state, Point{options->orbit->first, options->orbit->second})) {
         std::fprintf(stderr, "zoquel-render: --orbit traces the orbits of the Orbits type (39) only\n");
         return kExitUsage;

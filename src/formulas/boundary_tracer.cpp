@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "formulas/escape_time.h"
 #include "formulas/quadratic_row_kernel.h"
 #include "model/complex_math.h"
 
@@ -139,6 +140,7 @@ const char* const kFormulaText[2] = {
 
 TypeImplementation bt_implementation() {
     return {.prepare = [](const ImageInput& in) -> PixelImagePtr { return std::make_unique<BoundaryTracer>(in); },
+            .thumbnail = [](const Settings& s, Cx c) { return power_thumbnail(s.params().p0, c); },
             .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 

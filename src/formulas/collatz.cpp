@@ -370,7 +370,9 @@ const CollatzRootTable& builtin_collatz_roots() {
 }
 
 TypeImplementation collatz_implementation() {
-    return {.prepare = prepare_collatz, .formula_text = {kCollatzText[0], kCollatzText[1]}};
+    return {.prepare = prepare_collatz,
+            .thumbnail = member_thumbnail<CollatzMap<false>>,
+            .formula_text = {kCollatzText[0], kCollatzText[1]}};
 }
 
 TypeImplementation collatznewton_implementation() {

@@ -1,5 +1,7 @@
 #include "formulas/complex_maps.h"
 
+#include <cmath>
+
 #include "formulas/escape_time.h"
 #include "model/palettes.h"
 
@@ -40,6 +42,7 @@ struct Exponential : EscapeMember {
         if (z.re < -50) z = Cx{};
         return size;
     }
+    static double thumbnail_size(Cx, double size) { return size; }
 };
 
 struct Quartet : EscapeMember {
@@ -121,6 +124,11 @@ struct Pokorny : EscapeMember {
         double angle = arg(z);
         if (angle < 0) angle += kTwoPi;
         return wrapped_index(angle * 256.0 * kInverseTwoPi);
+    }
+    static int thumbnail_index(int, Cx z) {
+        double angle = arg(z);
+        if (angle < 0) angle += kTwoPi;
+        return int(std::fmod(std::trunc(angle * 256 / kTwoPi), 255.0)) + 1;
     }
 };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "formulas/escape_time.h"
 #include "model/complex_math.h"
 
 namespace zoquel {
@@ -214,6 +215,8 @@ std::unique_ptr<const PreliminaryPass> prepare_sketch(const ImageInput& in) {
 TypeImplementation dem_implementation() {
     return {.prepare = [](const ImageInput& in) -> PixelImagePtr { return std::make_unique<DistanceEstimator>(in); },
             .preliminary = prepare_sketch,
+            // Its column 3 is its own parameter, not an exponent: the map is z^2 + c.
+            .thumbnail = [](const Settings&, Cx c) { return power_thumbnail(2, c); },
             .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 

@@ -33,13 +33,57 @@ inline EscapeImage escape_image(const Settings& s) {
 //   bool settled(double size) const     an extra exit, tested before each step
 //   int result(int n, Cx& z, double& size) const   colour count, may change the size and
 //                                                  the last iterate reported
+//   static double thumbnail_size(Cx z, double size)   what the Julia thumbnail tests (|z|)
+//   static int thumbnail_index(int n, Cx z)           its colour of an escaped orbit
 struct EscapeMember {
     static constexpr bool kDynamicOnly = false;
     static constexpr double kStartSize = 0;
     static Cx critical(Cx) { return {}; }
     static bool settled(double) { return false; }
     static int result(int n, Cx, double&) { return n % 255 + 1; }
+    static double thumbnail_size(Cx z, double) { return abs(z); }
+    static int thumbnail_index(int n, Cx) { return (2 * n) % 255 + 1; }
 };
+
+// The Julia thumbnail's fixed loop, whatever the image's limits and colouring: at most 128
+// steps while the size stays within 16. An escaped orbit takes the palette entry `index`
+// gives it, one that stays entry 0 (black).
+constexpr int kThumbnailSteps = 128;
+constexpr double kThumbnailRadius = 16;
+template <class Step, class Index>
+int thumbnail_orbit(Cx z, Step&& step, Index&& index) {
+    double size = 0;
+    int n = 0;
+    while (size <= kThumbnailRadius && n < kThumbnailSteps) {
+        size = step(z);
+        ++n;
+    }
+    return size > kThumbnailRadius ? index(n, z) : 0;
+}
+
+// The thumbnail of z^e + c, the Mandelbrot family's map (a plain square where e is 2).
+inline ThumbnailOrbit power_thumbnail(double e, Cx c) {
+    return [e, c](Cx z) {
+        return thumbnail_orbit(
+            z,
+            [&](Cx& w) {
+                w = (e == 2 ? w * w : pow(w, e)) + c;
+                return abs(w);
+            },
+            EscapeMember::thumbnail_index);
+    };
+}
+
+// A member's thumbnail: its own dynamic-plane step, from a fresh member for each point.
+template <class M>
+ThumbnailOrbit member_thumbnail(const Settings& s, Cx c) {
+    return [im = escape_image(s), c](Cx z) {
+        M m(im);
+        Cx k = c;
+        return thumbnail_orbit(
+            z, [&](Cx& w) { return M::thumbnail_size(w, m.step(w, k)); }, M::thumbnail_index);
+    };
+}
 
 template <class M>
 PixelResult escape_time(const EscapeImage& im, double px, double py) {
@@ -100,7 +144,9 @@ namespace zoquel {
 // The registry entry of a member that needs nothing beyond the shared snapshot.
 template <class M>
 TypeImplementation escape_time_implementation(const char* parameter_plane, const char* dynamic_plane) {
-    return {.prepare = prepare_escape_time<M>, .formula_text = {parameter_plane, dynamic_plane}};
+    return {.prepare = prepare_escape_time<M>,
+            .thumbnail = M::kDynamicOnly ? nullptr : member_thumbnail<M>,
+            .formula_text = {parameter_plane, dynamic_plane}};
 }
 
 }  // namespace zoquel

@@ -5,6 +5,7 @@
 #include <complex>
 #include <vector>
 
+#include "formulas/escape_time.h"
 #include "formulas/quadratic_row_kernel.h"
 
 namespace zoquel {
@@ -127,6 +128,7 @@ PixelResult Mandelbrot::pixel(double px, double py) const {
 
 TypeImplementation mandelbrot_implementation() {
     return {.prepare = [](const ImageInput& in) -> PixelImagePtr { return std::make_unique<Mandelbrot>(in); },
+            .thumbnail = [](const Settings& s, Cx c) { return power_thumbnail(s.params().p0, c); },
             .formula_text = {kFormulaText[0], kFormulaText[1]}};
 }
 

@@ -32,6 +32,8 @@ public:
     void start_afresh(Pixel background);
     // Copies a whole saved image back, into the image and its part of the screen.
     void restore(const Surface& saved);
+    // Shows part of the image on the screen as it now is.
+    void show_image_part(const Rect& r);
 
     Surface& image() { return image_; }
     // Shows what was drawn on the screen since the last present, in one piece.

@@ -10,4 +10,5 @@ set(ZOQUEL_RULES_SOURCES
   rules/volterra_lotka_form.cpp
   rules/chaos_mode_form.cpp
   rules/pgm_forms.cpp
+  rules/julia_choice.cpp
 )

@@ -23,8 +23,6 @@ struct ShellHooks {
     std::function<void(MainWindow&)> about;
     // Loads a parameter file named on the command line into the live settings.
     std::function<void(MainWindow&, const std::string& path)> load_parameter_file;
-    // Draws the Julia thumbnail of (tjcx, tjcy) in the window's top-left corner; sets okthumbnail to 2.
-    std::function<void(MainWindow&)> thumbnail;
     // Recomputes the type-23 roots (C key; the parameter dialog's new critical point).
     std::function<void(MainWindow&)> cncalculateroots;
 };

@@ -1,6 +1,7 @@
 #include "dialogs/biomorph_dialog.h"
 #include "dialogs/chaos_mode_dialog.h"
 #include "dialogs/dialog_messages.h"
+#include "dialogs/julia_dialogs.h"
 #include "dialogs/lyapunov_dialog.h"
 #include "dialogs/pgm_dialogs.h"
 #include "dialogs/volterra_lotka_dialog.h"
@@ -48,6 +49,11 @@ void register_type_option_dialogs(CommandTable& table) {
     table.add_dialog(1400, [](MainWindow& w) {
         HostMessages messages(w.host());
         return edit_settings<LyapunovDialog>(w, static_cast<DialogMessages*>(&messages));
+    });
+    table.add_dialog(1500, [](MainWindow& w) { return edit_settings<JuliaSamplesDialog>(w); });
+    table.add_dialog(1600, [](MainWindow& w) {
+        HostMessages messages(w.host());
+        return edit_settings<CardioidDialog>(w, static_cast<DialogMessages*>(&messages));
     });
     table.hooks.cncalculateroots = [](MainWindow& w) {
         const Param& p = w.settings().pc[23];

@@ -5,6 +5,7 @@
 
 #include "platform/random.h"
 #include "render/driver.h"
+#include "rules/julia_choice.h"
 #include "model/type_table.h"
 #include "shell/main_window.h"
 #include "shell/messages.h"
@@ -138,9 +139,9 @@ void MainWindow::handle_key(int qt_key, Qt::KeyboardModifiers modifiers) {
                 break;
             case Qt::Key_J:
                 if (s.method == 1 && is_julia_capable(t)) {
-                    const double phi = double(random15()) / kRandomMax * 2 * M_PI;
-                    s.pc[std::size_t(t)].jcx = 0.5 * std::cos(phi) - 0.25 * std::cos(2 * phi);
-                    s.pc[std::size_t(t)].jcy = 0.5 * std::sin(phi) - 0.25 * std::sin(2 * phi);
+                    const Cx c = cardioid_point(double(random15()) / kRandomMax * 2 * M_PI);
+                    s.pc[std::size_t(t)].jcx = c.re;
+                    s.pc[std::size_t(t)].jcy = c.im;
                     // A new constant is a new image, not the rest of a paused one.
                     restart_image();
                     post_command(115);

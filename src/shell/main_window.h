@@ -10,6 +10,7 @@
 
 #include "render/driver.h"
 #include "render/live_state.h"
+#include "render/thumbnail.h"
 #include "shell/commands.h"
 #include "shell/qt_host.h"
 #include "shell/user_interface.h"
@@ -36,7 +37,7 @@ struct ShellState {
     bool firstjlevel = true;    // the Julia level-set help not yet shown
     // Set by the parameter and gingerbread-men dialogs, read and cleared by their commands.
     bool newdimensions = false, drestore = false, prestore = false, newa0 = false;
-    Surface jhdc{150, 150};  // the window pixels under the Julia thumbnail
+    Surface jhdc{kThumbnailSize, kThumbnailSize};  // the window pixels under the Julia thumbnail
     Surface phdc{262, 362};  // the window pixels under the palette preview
 };
 

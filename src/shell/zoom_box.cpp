@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "render/driver.h"
+#include "render/thumbnail.h"
 #include "shell/image_view.h"
 #include "shell/main_window.h"
 #include "shell/messages.h"
@@ -132,13 +133,11 @@ void MainWindow::right_button_down(int x, int y) {
             input_while_rendering(StopRequest::click);
         } else if (s.method == 0 && type_info(s.ftype).thumbflag) {
             if (shell_.okthumbnail == 1 && in_image_area(x, y)) {
-                // Without the thumbnail there is nothing to show or to put back.
-                if (!commands_.hooks.thumbnail) return;
-                shell_.jhdc.copy_from(screen(), Rect{0, 0, 150, 150}, 0, 0);
+                shell_.jhdc.copy_from(screen(), shell_.jhdc.bounds(), 0, 0);
                 const View& v = s.xyminmax[std::size_t(s.ftype)][0];
                 shell_.tjcx = v.xmin + x * g.xside / (s.xres - 1);
                 shell_.tjcy = v.ymin + (s.yres - y - 1) * g.yside / (s.yres - 1);
-                commands_.hooks.thumbnail(*this);
+                if (show_thumbnail(st, Cx{shell_.tjcx, shell_.tjcy})) shell_.okthumbnail = 2;
             } else if (shell_.okthumbnail == 2) {
                 screen().copy_from(shell_.jhdc, shell_.jhdc.bounds(), 0, 0);
                 st.image.copy_from(shell_.jhdc, shell_.jhdc.bounds(), 0, 0);

@@ -191,11 +191,37 @@ TEST_F(RenderCli, AggregationGingerbreadMenAndOrbits) {
     }
 }
 
+// Julia constants from the samples and the cardioid, and the thumbnail drawn into the corner.
+TEST_F(RenderCli, JuliaConstantsAndTheThumbnail) {
+    const auto render = [&](const std::string& args) {
+        const Outcome r = run("--size 200x160 " + args + " -o " + out("x.tga"));
+        EXPECT_EQ(r.status, 0) << args << ": " << r.err;
+        return file_bytes(out("x.tga"));
+    };
+    EXPECT_TRUE(render("--type 0 --method 1 --sample 4") == render("--type 0 --method 1 --param 1=-0.122 --param 2=0.745"));
+    EXPECT_TRUE(render("--type 0 --method 1 --cardioid 1/2") == render("--type 0 --method 1 --param 1=-0.75 --param 2=0"));
+    // Only the 150 x 150 corner changes; Targa rows run from the top, three bytes a pixel.
+    const std::string plain = render("--type 0"), thumb = render("--type 0 --thumbnail -0.122,0.745");
+    ASSERT_EQ(plain.size(), thumb.size());
+    int corner = 0, elsewhere = 0;
+    for (int y = 0; y < 160; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const std::size_t at = 18 + (std::size_t(y) * 200 + std::size_t(x)) * 3;
+            const bool differs = plain.compare(at, 3, thumb, at, 3) != 0;
+            (x < 150 && y < 150 ? corner : elsewhere) += differs;
+        }
+    EXPECT_GT(corner, 10000);
+    EXPECT_EQ(elsewhere, 0);
+}
+
 TEST_F(RenderCli, BadBudgetsAreRefused) {
     for (const char* bad : {"--batches 0", "--batches 10001", "--steps 0", "--steps x", "--seed -1", "--seed 1.5",
                             "--seed 4294967296", "--set smode=6", "--set scmode=2", "--particles 0", "--particles x",
                             "--orbit 3", "--orbit 3,x", "--orbit 1,1", "--type 39 --orbit 96,0",
-                            "--type 39 --orbit 0,-1"}) {
+                            "--type 39 --orbit 0,-1", "--sample 0", "--sample 19", "--type 0 --sample 3",
+                            "--type 0 --method 1 --cardioid 3/3", "--type 0 --method 1 --cardioid 0/5",
+                            "--type 0 --method 1 --cardioid 1", "--type 0 --method 1 --thumbnail 0,0",
+                            "--type 1 --thumbnail 0,0", "--type 0 --thumbnail 0"}) {
         const Outcome r = run(std::string("--size 96x80 --type 31 ") + bad + " -o " + out("x.tga"));
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << bad << ": " << r.err;

@@ -452,37 +452,55 @@ private slots:
     }
 
     void rightClicksShowAndRemoveTheThumbnail() {
-        int drawn = 0;
-        open_window([&drawn](CommandTable& t) {
-            t.hooks.thumbnail = [&drawn](MainWindow& mw) {
-                ++drawn;
-                mw.screen().fill_rect(Rect{0, 0, 150, 150}, kWhite);
-                mw.shell().okthumbnail = 2;
-            };
-        });
         QTest::keyClick(&w(), Qt::Key_F1);
         render_to_end();
         const Surface before = w().screen();
+        const Surface image_before = w().state().image;
         w().right_button_down(300, 299);
-        QCOMPARE(drawn, 1);
+        QCOMPARE(w().shell().okthumbnail, 2);
         const View& v = w().settings().view();
         QCOMPARE(w().shell().tjcx, v.xmin + 300 * w().render().geometry.xside / 599);
         QCOMPARE(w().shell().tjcy, v.ymin + (600 - 299 - 1) * w().render().geometry.yside / 599);
-        w().right_button_down(5, 5);
+        // Drawn into the image, shown on the screen: the frame's top-right corner is white.
+        QCOMPARE(w().state().image.get_pixel(149, 0), kWhite);
+        QCOMPARE(w().screen().get_pixel(149, 0), kWhite);
+        QCOMPARE(w().state().image.get_pixel(200, 200), image_before.get_pixel(200, 200));
+        // A second right click anywhere puts the corner back, in the window and the image.
+        w().right_button_down(590, 590);
         QCOMPARE(w().shell().okthumbnail, 1);
         QVERIFY(w().screen() == before);
+        QVERIFY(w().state().image == image_before);
 
-        // A shown thumbnail's constant is accepted with A: the Julia set renders at once.
+        // After a thumbnail the same pixel maps to the same constant, and Z zooms where it
+        // would have without it.
         w().right_button_down(300, 299);
         const double jcx = w().shell().tjcx, jcy = w().shell().tjcy;
+        w().right_button_down(300, 299);
+        w().right_button_down(300, 299);
+        QCOMPARE(w().shell().tjcx, jcx);
+        QCOMPARE(w().shell().tjcy, jcy);
+
+        // A shown thumbnail's constant is accepted with A: the Julia set renders at once.
         QTest::keyClick(&w(), Qt::Key_A);
         QCOMPARE(w().settings().method, 1);
         QCOMPARE(w().settings().params().jcx, jcx);
         QCOMPARE(w().settings().params().jcy, jcy);
         QVERIFY(w().rendering());
         render_to_end();
+        const Surface julia = w().screen();
         w().right_button_down(300, 299);  // method 1: nothing
-        QCOMPARE(drawn, 2);
+        QCOMPARE(w().shell().okthumbnail, 1);
+        QVERIFY(w().screen() == julia);
+    }
+
+    void rightClicksWaitForTheImageAndAreIgnoredByOtherTypes() {
+        w().settings().ftype = 1;  // Newton: no Julia form
+        QTest::keyClick(&w(), Qt::Key_F1);
+        render_to_end();
+        const Surface newton = w().screen();
+        w().right_button_down(300, 299);
+        QCOMPARE(w().shell().okthumbnail, 0);
+        QVERIFY(w().screen() == newton);
     }
 
     void parameterFileOnTheCommandLineLoadsAndPlots() {

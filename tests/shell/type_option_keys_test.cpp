@@ -54,6 +54,36 @@ private slots:
         reset_live_state(headless_host());
     }
 
+    void f9AndF10ChooseTheJuliaConstantInTheDynamicPlaneOnly() {
+        Settings& s = w().settings();
+        s.ftype = 32;
+        s.method = 1;
+        press(Qt::Key_F9, Qt::NoModifier, "id1500", [](QDialog* d) {
+            child<QRadioButton>(d, "id1524")->setChecked(true);
+            child<QPushButton>(d, "id1")->click();
+        });
+        QCOMPARE(s.jindex, 4);
+        QCOMPARE(s.pc[32].jcx, -0.122);
+        QCOMPARE(s.pc[32].jcy, 0.745);
+        press(Qt::Key_F10, Qt::NoModifier, "id1600", [](QDialog* d) {
+            child<QLineEdit>(d, "id1630")->setText("1");
+            child<QLineEdit>(d, "id1640")->setText("2");
+            child<QPushButton>(d, "id1")->click();
+        });
+        QCOMPARE(s.pc[32].jcx, -0.75);
+        QCOMPARE(s.aden, 2);
+        // In the parameter plane, or for a type without these constants, a notice instead.
+        for (auto [ftype, method] : {std::pair{32, 0}, std::pair{1, 1}}) {
+            s.ftype = ftype;
+            s.method = method;
+            const std::size_t shown = ui_->messages.size();
+            QTest::keyClick(&w(), Qt::Key_F9);
+            QCOMPARE(ui_->messages.size(), shown + 1);
+            QVERIFY(ui_->messages.back().text.rfind("Sample Julia parameters are available", 0) == 0);
+            QCOMPARE(s.jindex, 4);
+        }
+    }
+
     void vOpensVolterraLotkaAndOkSetsLevelSets() {
         w().settings().ftype = 3;
         w().settings().outside = 0;
