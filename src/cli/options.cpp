@@ -21,7 +21,7 @@ const char* const kUsage =
     "  --outside N           outside colouring 0..4\n"
     "  --inside N            inside colouring 0..4\n"
     "  --palette NAME|FILE.map  default, greyscale, biomorph, rainbow8 or a Fractint map\n"
-    "  --threads N           rows rendered in parallel\n"
+    "  --threads N           rows rendered in parallel, 1..1024 (default: every core)\n"
     "  --seed N              seed of the random numbers (chaos game, DLA; default: the clock)\n"
     "  --batches N           plot commands in a row, 1..10000 (types that go on from one\n"
     "                        to the next: chaos game, Lorenz, gingerbread men)\n"
@@ -37,7 +37,9 @@ const char* const kUsage =
     "  --thumbnail X,Y       after a parameter-plane image, draw the Julia thumbnail of the\n"
     "                        constant X + Yi into its top-left corner\n"
     "  --save-zq FILE        also write the parameter file of the image\n"
-    "  -o FILE               the image to write (.tga or .png)\n";
+    "  -o FILE               the image to write (.tga or .png); several -o write it to each\n"
+    "  --version             the version, then nothing else\n"
+    "Options take their value as --name VALUE or --name=VALUE.\n";
 
 namespace {
 
@@ -51,18 +53,30 @@ bool split_pair(const std::string& text, char sep, std::string& a, std::string& 
 
 }  // namespace
 
-std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
+std::optional<Options> parse_options(const std::vector<std::string>& given, std::string& error) {
     Options o;
+    // "--name=value" is "--name value", as other tools take it.
+    std::vector<std::string> args;
+    for (const std::string& a : given) {
+        const std::size_t eq = a.find('=');
+        if (a.rfind("--", 0) == 0 && eq != std::string::npos) {
+            args.push_back(a.substr(0, eq));
+            args.push_back(a.substr(eq + 1));
+        } else {
+            args.push_back(a);
+        }
+    }
     auto fail = [&](const std::string& message) -> std::optional<Options> {
         error = message;
         return std::nullopt;
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        // An empty value is a slip (an unset shell variable), never a choice.
         auto value = [&](std::string& v) {
             if (i + 1 >= args.size()) return false;
             v = args[++i];
-            return true;
+            return !v.empty();
         };
         std::string v;
         auto int_option = [&](std::optional<int>& target) -> bool {
@@ -106,6 +120,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         };
         if (a == "-h" || a == "--help") {
             o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
         } else if (a == "--type") {
             if (!int_option(o.type)) return std::nullopt;
         } else if (a == "--method") {
@@ -118,7 +134,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
             if (!int_option(o.inside)) return std::nullopt;
         } else if (a == "--threads") {
             if (!int_option(o.threads)) return std::nullopt;
-            if (*o.threads < 1) return fail("--threads: must be at least 1");
+            if (*o.threads < 1 || *o.threads > kMaxThreads) return fail("--threads: range 1 - " + std::to_string(kMaxThreads));
         } else if (a == "--seed") {
             if (!value(v)) return fail("--seed needs a value");
             char* end = nullptr;
@@ -178,7 +194,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         } else if (a == "--save-zq") {
             if (!value(o.save_zq)) return fail("--save-zq needs a file name");
         } else if (a == "-o" || a == "--output") {
-            if (!value(o.output)) return fail(a + " needs a file name");
+            if (!value(v)) return fail(a + " needs a file name");
+            o.outputs.push_back(v);
         } else if (!a.empty() && a[0] == '-') {
             return fail("unknown option '" + a + "'");
         } else if (o.parameter_file.empty()) {
@@ -187,7 +204,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
             return fail("only one parameter file may be given ('" + a + "')");
         }
     }
-    if (!o.help && o.output.empty()) return fail("no output file: give -o OUT.tga or -o OUT.png");
+    if (!o.help && !o.version && o.outputs.empty()) return fail("no output file: give -o OUT.tga or -o OUT.png");
     return o;
 }
 

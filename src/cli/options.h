@@ -24,9 +24,13 @@ struct Options {
     std::vector<std::pair<std::string, std::string>> sets;  // name, value
     std::string palette;
     std::string save_zq;
-    std::string output;
+    std::vector<std::string> outputs;  // the same image in each file, by its extension
     bool help = false;
+    bool version = false;
 };
+
+// More row threads than this help nobody and may exhaust the system's.
+constexpr int kMaxThreads = 1024;
 
 // Parses argv; on error returns nothing and sets `error` to a one-line message.
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);

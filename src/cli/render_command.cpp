@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
 #include "model/named_settings.h"
@@ -14,6 +15,7 @@
 #include "cli/png_writer.h"
 #include "files/map_file.h"
 #include "files/parameter_file.h"
+#include "files/regular_file.h"
 #include "files/targa.h"
 #include "render/driver.h"
 #include "render/live_state.h"
@@ -36,6 +38,13 @@ bool ends_with(const std::string& s, const std::string& tail) {
         if (a != tail[i]) return false;
     }
     return true;
+}
+
+// The folder a file is to be written into exists.
+bool folder_exists(const std::string& file) {
+    const std::filesystem::path parent = std::filesystem::path(file).parent_path();
+    std::error_code ec;
+    return std::filesystem::is_directory(parent.empty() ? std::filesystem::path(".") : parent, ec);
 }
 
 // The message of a refused value, on one line.
@@ -71,7 +80,7 @@ std::string apply_palette(Settings& s, const std::string& name) {
 
 std::string zq_refusal(const std::string& path, const std::string& why) {
     std::string detail;
-    if (why == "open") detail = std::strerror(errno);
+    if (why == "open") detail = open_failure_reason(errno);
     else if (why == "read") detail = "read error";
     else if (why == "size") detail = "not a record of " + std::to_string(kZqRecordSize) + " bytes";
     else detail = why + " out of range";
@@ -208,11 +217,24 @@ int run_render(const std::vector<std::string>& args) {
         std::fputs(kUsage, stdout);
         return kExitOk;
     }
-    const bool png = ends_with(options->output, ".png");
-    if (!png && !ends_with(options->output, ".tga")) {
-        std::fprintf(stderr, "zoquel-render: the output must end in .tga or .png ('%s')\n", options->output.c_str());
-        return kExitUsage;
+    if (options->version) {
+        std::printf("zoquel-render %s\n", ZOQUEL_VERSION);
+        return kExitOk;
     }
+    // Every file the render will write, checked before it starts, so none is left without
+    // its partner after a long render.
+    for (const std::string& out : options->outputs)
+        if (!ends_with(out, ".png") && !ends_with(out, ".tga")) {
+            std::fprintf(stderr, "zoquel-render: the output must end in .tga or .png ('%s')\n", out.c_str());
+            return kExitUsage;
+        }
+    std::vector<std::string> written_files = options->outputs;
+    if (!options->save_zq.empty()) written_files.push_back(options->save_zq);
+    for (const std::string& file : written_files)
+        if (!folder_exists(file)) {
+            std::fprintf(stderr, "zoquel-render: no folder to write '%s' into\n", file.c_str());
+            return kExitUsage;
+        }
 
     HeadlessHost quiet;
     // The generators seed their random numbers from the clock: a fixed clock repeats them.
@@ -243,22 +265,17 @@ int run_render(const std::vector<std::string>& args) {
         return kExitUsage;
     }
 
-    bool written;
-    if (png) {
-        written = write_png(state.image, options->output);
-        if (!written) std::fprintf(stderr, "zoquel-render: could not write '%s'\n", options->output.c_str());
-    } else {
-        int result = writetga(state.image, options->output);
-        written = result == kTargaOk;
-        if (!written) std::fprintf(stderr, "zoquel-render: %s ('%s')\n", saveerror(result), options->output.c_str());
+    // The images, then the parameters of what was rendered, as the explorer saves them.
+    auto refused = [](const std::string& file) {
+        std::fprintf(stderr, "zoquel-render: could not write '%s': %s\n", file.c_str(), std::strerror(errno));
+        return kExitFailed;
+    };
+    for (const std::string& out : options->outputs) {
+        const bool written = ends_with(out, ".png") ? write_png(state.image, out) : writetga(state.image, out) == kTargaOk;
+        if (!written) return refused(out);
     }
-    // The parameters of what was rendered, after the image as the explorer saves them.
-    if (written && !options->save_zq.empty()) {
-        int result = writezq(state.settings, options->save_zq);
-        written = result == kZqOk;
-        if (!written) std::fprintf(stderr, "zoquel-render: %s ('%s')\n", saveerror(result), options->save_zq.c_str());
-    }
-    return written ? kExitOk : kExitFailed;
+    if (!options->save_zq.empty() && writezq(state.settings, options->save_zq) != kZqOk) return refused(options->save_zq);
+    return kExitOk;
 }
 
 }  // namespace zoquel::cli

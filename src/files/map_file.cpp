@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "files/regular_file.h"
+
 namespace zoquel {
 
 namespace {
@@ -69,7 +71,7 @@ int read_map_text(std::string_view text, Palette& paltemp) {
 }
 
 int OpenMapFile(const std::string& path, Palette& paltemp) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = open_regular_file(path);
     if (!f) return kMapFailed;
     // Lines are read whole whatever their length; beyond its first few thousand characters
     // a line can hold nothing but the ignored comment, so only that much is kept.

@@ -5,6 +5,7 @@
 
 #include "files/byte_order.h"
 #include "files/parameter_checks.h"
+#include "files/regular_file.h"
 #include "files/safe_file.h"
 
 namespace zoquel {
@@ -126,7 +127,7 @@ int writezq(const Settings& s, const std::string& path) {
 }
 
 int loadzq(const std::string& path, Settings& s, std::string* why) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = open_regular_file(path);
     if (!f) {
         if (why) *why = "open";
         return kZqOpenFailed;

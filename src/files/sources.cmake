@@ -4,6 +4,7 @@ set(ZOQUEL_FILES_SOURCES
   files/map_file.cpp
   files/parameter_checks.cpp
   files/parameter_file.cpp
+  files/regular_file.cpp
   files/safe_file.cpp
   files/targa.cpp
 )

@@ -1,6 +1,7 @@
 #include "render/ordered_rows.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace zoquel {
 
@@ -37,7 +38,11 @@ void OrderedRows::start(int first_row, int rows, int width, int threads, RowFunc
         awaited_row_ = -1;
         active_ = true;
     }
-    while (int(workers_.size()) < threads - 1) workers_.emplace_back([this] { work(); });
+    // The system may refuse more threads; the rows still get done by those there are.
+    try {
+        while (int(workers_.size()) < threads - 1) workers_.emplace_back([this] { work(); });
+    } catch (const std::system_error&) {
+    }
     row_taken_.notify_all();
 }
 

@@ -94,7 +94,7 @@ TEST_F(RenderCli, BadInputIsRefusedWithoutOutput) {
     }
     EXPECT_EQ(run("--type 0").status, 2);              // no output named
     EXPECT_EQ(run("-o " + out("x.bmp")).status, 2);    // unknown format
-    EXPECT_EQ(run("-o " + out("no/such/x.tga")).status, 1);
+    EXPECT_EQ(run("-o " + out("no/such/x.tga")).status, 2);  // refused before the render
 }
 
 TEST_F(RenderCli, ValidValuesAreClampedOrSwappedAsTheDialogDoes) {
@@ -212,6 +212,39 @@ TEST_F(RenderCli, JuliaConstantsAndTheThumbnail) {
         }
     EXPECT_GT(corner, 10000);
     EXPECT_EQ(elsewhere, 0);
+}
+
+// The habits of other command-line tools.
+TEST_F(RenderCli, ConventionalCommandLine) {
+    Outcome r = run("--version");
+    EXPECT_EQ(r.status, 0);
+    // Values after '=' or as the next word; blanks around a number as the dialogs allow.
+    ASSERT_EQ(run("--size=64x48 --maxiter=' 300 ' --set=rin=5 -o " + out("a.tga")).status, 0);
+    ASSERT_EQ(run("--size 64x48 --maxiter 300 --set rin=5 -o " + out("b.tga")).status, 0);
+    EXPECT_TRUE(file_bytes(out("a.tga")) == file_bytes(out("b.tga")));
+    // Several outputs: the same image in each.
+    ASSERT_EQ(run("--size 64x48 -o " + out("c.tga") + " -o " + out("d.tga") + " -o " + out("d.png")).status, 0);
+    EXPECT_TRUE(file_bytes(out("c.tga")) == file_bytes(out("d.tga")));
+    EXPECT_TRUE(fs::exists(out("d.png")));
+    for (const char* bad : {"--threads 100000", "--threads 0", "--palette ''", "--maxiter ''", "--maxiter '3 0'",
+                            "--size=", "-o ''"}) {
+        r = run(std::string(bad) + " -o " + out("x.tga"));
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_FALSE(fs::exists(out("x.tga"))) << bad;
+    }
+}
+
+// A render stopped by a signal leaves no temporary file, whenever the signal comes.
+TEST_F(RenderCli, AnInterruptedRenderLeavesNoTemporaryFile) {
+    for (int wait_ms : {50, 400, 900}) {
+        const std::string cmd = std::string("exec ") + ZOQUEL_RENDER_BINARY + " --size 4000x4000 --maxiter 8 -o " +
+                                out("big.tga") + " 2>/dev/null & pid=$!; sleep " + std::to_string(wait_ms / 1000.0) +
+                                "; kill -TERM $pid; wait $pid";
+        std::system(("sh -c '" + cmd + "'").c_str());
+        for (const auto& e : fs::directory_iterator(dir))
+            EXPECT_EQ(e.path().filename().string().find(".part-"), std::string::npos) << wait_ms << " " << e.path();
+        fs::remove(out("big.tga"));
+    }
 }
 
 TEST_F(RenderCli, BadBudgetsAreRefused) {

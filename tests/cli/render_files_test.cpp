@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -96,10 +97,43 @@ TEST_F(RenderFiles, APaletteMapIsReadAndBadFilesAreRefused) {
     }
 }
 
-TEST_F(RenderFiles, AParameterFileThatCannotBeWrittenFailsTheRun) {
+TEST_F(RenderFiles, AParameterFileWithNowhereToGoIsRefusedBeforeTheImage) {
     std::string err;
-    EXPECT_EQ(run("--size 40x40 --save-zq " + at("no/such.zq") + " -o " + at("x.tga"), &err), 1);
-    EXPECT_NE(err.find("Error opening a save file."), std::string::npos) << err;
+    EXPECT_EQ(run("--size 40x40 --save-zq " + at("no/such.zq") + " -o " + at("x.tga"), &err), 2);
+    EXPECT_NE(err.find("no folder to write"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(at("x.tga")));
+}
+
+TEST_F(RenderFiles, FailedWritesSayWhy) {
+    fs::create_directories(at("taken.tga"));
+    std::string err;
+    EXPECT_EQ(run("--size 40x40 -o " + at("taken.tga"), &err), 1);
+    EXPECT_NE(err.find("could not write '" + at("taken.tga") + "': Is a directory"), std::string::npos) << err;
+}
+
+TEST_F(RenderFiles, NonRegularFilesAreRefusedAtOnce) {
+    const std::string fifo = at("pipe.zq");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string err;
+    EXPECT_EQ(run(fifo + " -o " + at("x.tga"), &err), 2);
+    EXPECT_NE(err.find("not a regular file"), std::string::npos) << err;
+    EXPECT_EQ(run("--palette " + fifo + " -o " + at("x.tga"), &err), 2);
+    EXPECT_FALSE(fs::exists(at("x.tga")));
+}
+
+// Replacing a file keeps its permissions, and a symbolic link stays a link to the file it
+// names, which gets the new contents.
+TEST_F(RenderFiles, OverwritingKeepsPermissionsAndLinks) {
+    const std::string real = at("private.tga"), link = at("link.tga");
+    { std::ofstream(real) << "old"; }
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(real, link);
+    EXPECT_EQ(run("--size 40x40 -o " + link), 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::file_size(real), 18u + 40 * 40 * 3 + 26);
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    for (const auto& e : fs::directory_iterator(at("")))
+        EXPECT_EQ(e.path().filename().string().find(".part-"), std::string::npos) << e.path();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -37,9 +38,10 @@ void write_all(const fs::path& p, const std::uint8_t* data, std::size_t size) {
 class ParameterFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("zoquel-zq-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        // A parameterised test's name holds a '/': one folder, not a folder in a folder.
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        dir = fs::temp_directory_path() / ("zoquel-zq-" + std::to_string(::getpid()) + "-" + name);
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
