@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
+          clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -25,18 +26,37 @@ build() {
     cmake --build build -j2
 }
 
+# The core builds with clang as well, and the file readers' fuzz targets each run a few
+# seconds on their seeds, so neither can break unnoticed.
+clang_and_fuzz() {
+    cmake -S . -B build-clang -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZOQUEL_FUZZ=ON -DZOQUEL_BUILD_GUI=OFF \
+          -DZOQUEL_BUILD_TESTS=OFF -DZOQUEL_BUILD_BENCH=OFF >/dev/null
+    cmake --build build-clang -j2
+    local root=$PWD work maps=../shared/testdata/maps
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' RETURN
+    mkdir -p "$work/zq" "$work/map" "$work/seeds"
+    build/src/zoquel-render --size 32x32 --save-zq "$work/seeds/a.zq" -o "$work/seeds/a.tga"
+    [ -d "$maps" ] && maps=$(realpath "$maps") || maps=$work/seeds
+    # libFuzzer writes what it finds into the folder it runs in: the temporary one.
+    (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_loadzq" -max_total_time=10 zq seeds)
+    (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_map" -max_total_time=10 map "$maps")
+}
+
 case "${1:-}" in
     run)
         install_missing
         build
-        if [ -x build/src/shell/zoquel ]; then
+        if [ -x build/src/shell/zoquel ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
             exec build/src/shell/zoquel "${@:2}"
         fi
-        build/src/zoquel-render -o zoquel.png && echo "Rendered the default image to zoquel.png"
+        build/src/zoquel-render -o zoquel.png
+        echo "No display to open the explorer on: rendered the default image to zoquel.png instead."
         ;;
     test)
         install_missing
         build
+        clang_and_fuzz
         QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j2
         ;;
     *)
