@@ -39,6 +39,7 @@ const char* const kUsage =
     "  --save-zq FILE        also write the parameter file of the image\n"
     "  -o FILE               the image to write (.tga or .png); several -o write it to each\n"
     "  --version             the version, then nothing else\n"
+    "  --list-types          every fractal type, its methods and parameter columns\n"
     "Options take their value as --name VALUE or --name=VALUE.\n";
 
 namespace {
@@ -122,6 +123,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& given, std:
             o.help = true;
         } else if (a == "--version") {
             o.version = true;
+        } else if (a == "--list-types") {
+            o.list_types = true;
         } else if (a == "--type") {
             if (!int_option(o.type)) return std::nullopt;
         } else if (a == "--method") {
@@ -204,7 +207,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& given, std:
             return fail("only one parameter file may be given ('" + a + "')");
         }
     }
-    if (!o.help && !o.version && o.outputs.empty()) return fail("no output file: give -o OUT.tga or -o OUT.png");
+    if (!o.help && !o.version && !o.list_types && o.outputs.empty()) return fail("no output file: give -o OUT.tga or -o OUT.png");
     return o;
 }
 

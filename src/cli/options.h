@@ -27,6 +27,7 @@ struct Options {
     std::vector<std::string> outputs;  // the same image in each file, by its extension
     bool help = false;
     bool version = false;
+    bool list_types = false;
 };
 
 // More row threads than this help nobody and may exhaust the system's.

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "model/named_settings.h"
+#include "cli/listings.h"
 #include "cli/options.h"
 #include "cli/png_writer.h"
 #include "files/map_file.h"
@@ -215,6 +216,11 @@ int run_render(const std::vector<std::string>& args) {
     }
     if (options->help) {
         std::fputs(kUsage, stdout);
+        std::fputs(choices_listing().c_str(), stdout);
+        return kExitOk;
+    }
+    if (options->list_types) {
+        std::fputs(type_listing().c_str(), stdout);
         return kExitOk;
     }
     if (options->version) {

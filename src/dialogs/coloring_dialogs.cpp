@@ -16,13 +16,6 @@
 
 namespace zoquel {
 
-namespace {
-constexpr const char* kOutsideCaptions[5] = {"Solid Color", "Level Sets", "Smoothing", "Binary Decomposition",
-                                             "Binary Decomposition: B / W"};
-constexpr const char* kInsideCaptions[5] = {"Solid Color", "ZMag", "Angular Decomposition", "Siegel Disks / BOF 33",
-                                            "Julia Level Sets"};
-}  // namespace
-
 ColoringMethodDialog::ColoringMethodDialog(Side side, const Settings& settings, QWidget* parent)
     : SettingsDialog(settings, parent), side_(side) {
     const bool out = side == Side::outside;
@@ -35,7 +28,7 @@ ColoringMethodDialog::ColoringMethodDialog(Side side, const Settings& settings, 
     auto* column = new QVBoxLayout(box);
     group_ = new QButtonGroup(this);
     for (int i = 0; i < 5; ++i) {
-        auto* b = add_radio(group_, i, out ? kOutsideCaptions[i] : kInsideCaptions[i], base + i, box);
+        auto* b = add_radio(group_, i, out ? outside_caption(i) : inside_caption(i), base + i, box);
         column->addWidget(b);
         buttons_[std::size_t(i)] = b;
     }

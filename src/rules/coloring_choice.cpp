@@ -9,6 +9,18 @@ int* colour_slot(Settings& s, int i) {
 }
 }  // namespace
 
+namespace {
+constexpr const char* kOutsideCaptions[kColoringMethods] = {"Solid Color", "Level Sets", "Smoothing",
+                                                            "Binary Decomposition", "Binary Decomposition: B / W"};
+constexpr const char* kInsideCaptions[kColoringMethods] = {"Solid Color", "ZMag", "Angular Decomposition",
+                                                           "Siegel Disks / BOF 33", "Julia Level Sets"};
+}  // namespace
+
+const char* outside_caption(int outside) {
+    return outside >= 0 && outside < kColoringMethods ? kOutsideCaptions[outside] : "";
+}
+const char* inside_caption(int inside) { return inside >= 0 && inside < kColoringMethods ? kInsideCaptions[inside] : ""; }
+
 bool binary_decomposition_offered(int ftype) { return ftype == 0 || ftype == 1; }
 
 bool inside_method_offered(int ftype, int method, int inside) {

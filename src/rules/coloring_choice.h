@@ -5,6 +5,11 @@
 
 namespace zoquel {
 
+// The colouring methods by number, as their dialogs name them.
+constexpr int kColoringMethods = 5;
+const char* outside_caption(int outside);
+const char* inside_caption(int inside);
+
 // Which colouring methods the colouring dialogs offer for a type (and method).
 // Binary decomposition (outside 3 and 4) exists for Mandelbrot/Julia and Newton only.
 bool binary_decomposition_offered(int ftype);

@@ -216,8 +216,21 @@ TEST_F(RenderCli, JuliaConstantsAndTheThumbnail) {
 
 // The habits of other command-line tools.
 TEST_F(RenderCli, ConventionalCommandLine) {
-    Outcome r = run("--version");
+    Outcome r = run("--version > " + out("version.txt"));
     EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(file_bytes(out("version.txt")).rfind("zoquel-render ", 0), 0u);
+    ASSERT_EQ(run("--list-types > " + out("types.txt")).status, 0);
+    const std::string types = file_bytes(out("types.txt"));
+    for (int t = 0; t < 40; ++t) {
+        char head[8];
+        std::snprintf(head, sizeof head, "\n%2d  ", t);
+        EXPECT_NE(("\n" + types).find(head), std::string::npos) << t;
+    }
+    EXPECT_NE(types.find("3 exponent"), std::string::npos);
+    ASSERT_EQ(run("--help > " + out("help.txt")).status, 0);
+    const std::string help = file_bytes(out("help.txt"));
+    for (const char* name : {"Julia Level Sets", "rainbow8", "vlradius", "--name=VALUE"})
+        EXPECT_NE(help.find(name), std::string::npos) << name;
     // Values after '=' or as the next word; blanks around a number as the dialogs allow.
     ASSERT_EQ(run("--size=64x48 --maxiter=' 300 ' --set=rin=5 -o " + out("a.tga")).status, 0);
     ASSERT_EQ(run("--size 64x48 --maxiter 300 --set rin=5 -o " + out("b.tga")).status, 0);
