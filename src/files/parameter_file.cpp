@@ -115,6 +115,9 @@ std::optional<Settings> decode_zq(const std::uint8_t* data, std::size_t size, co
     s.ustring.assign(reinterpret_cast<const char*>(data + kUstring), std::size_t(s.length));
 
     if (const char* field = first_failed_parameter_check(s)) return refuse(field);
+    // As the parameter dialog would take the view: a degenerate one is refused, one reaching
+    // past +-32 (which only slows every render down) is brought back.
+    if (!settle_view(s.view())) return refuse("xyminmax");
     return s;
 }
 

@@ -90,6 +90,11 @@ constexpr std::size_t kLyapunovMaxLetters = 16;
 // or B. A stored sequence must also fit kLyapunovMaxLetters.
 bool valid_lyapunov_letters(const std::string& sequence);
 
+// A view as the parameter dialog takes it: each axis ordered and kept within [-32, 32]. False
+// when an axis is then narrower than 1e-15; `failed` tells which (0 x, 1 y), and the axes
+// before it are settled.
+bool settle_view(View& v, int* failed = nullptr);
+
 // The start-up copies that restoring defaults goes back to (rxyminmax, pd).
 const View& startup_view(int ftype, int method);
 const Param& startup_params(int ftype);

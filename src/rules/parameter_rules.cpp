@@ -84,16 +84,15 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
     out.drestore = form.restore_dimensions;
     out.prestore = form.restore_parameters;
 
-    // View ranges
-    for (int axis = 0; axis < 2; ++axis) {
-        double lo = form.view[2 * axis], hi = form.view[2 * axis + 1];
-        if (lo > hi) std::swap(lo, hi);
-        lo = std::max(lo, -32.0);
-        hi = std::min(hi, 32.0);
-        if (!(hi - lo >= 1e-15)) return fail(axis, 2 * axis);
-        s.view()[2 * axis] = lo;
-        s.view()[2 * axis + 1] = hi;
+    // View ranges; an axis settled before a refused one stays stored.
+    View view = form.view;
+    int failed = 2;
+    const bool view_ok = settle_view(view, &failed);
+    for (int axis = 0; axis < failed; ++axis) {
+        s.view()[2 * axis] = view[2 * axis];
+        s.view()[2 * axis + 1] = view[2 * axis + 1];
     }
+    if (!view_ok) return fail(failed, 2 * failed);
 
     // Image size and iteration limit
     if (form.xres < 32 || form.xres > 9600) return fail(2, 4);
