@@ -31,6 +31,7 @@ const char* const kUsage =
     "                        (default: until it ends by itself)\n"
     "  --orbit I,J           after an Orbits image, trace the orbit of pixel (I, J) into it\n"
     "  --save-zq FILE        also write the parameter file of the image\n"
+    "  --intro               the introduction as the explorer leaves it, instead of a fractal\n"
     "  -o FILE               the image to write (.tga or .png)\n";
 
 namespace {
@@ -84,6 +85,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         };
         if (a == "-h" || a == "--help") {
             o.help = true;
+        } else if (a == "--intro") {
+            o.intro = true;
         } else if (a == "--type") {
             if (!int_option(o.type)) return std::nullopt;
         } else if (a == "--method") {

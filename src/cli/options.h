@@ -22,6 +22,7 @@ struct Options {
     std::string palette;
     std::string save_zq;
     std::string output;
+    bool intro = false;  // the introduction's final picture instead of a fractal
     bool help = false;
 };
 

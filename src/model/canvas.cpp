@@ -59,6 +59,12 @@ void Canvas::start_afresh(Pixel background) {
     fill_rect(image_.bounds(), background);
 }
 
+void Canvas::show(const Rect& r) {
+    const Rect s = r.intersected(screen_clip_);
+    screen_.copy_from(image_, s, s.left, s.top);
+    touched(s);
+}
+
 void Canvas::restore(const Surface& saved) {
     image_.copy_from(saved, saved.bounds(), 0, 0);
     screen_.copy_from(saved, screen_clip_, 0, 0);

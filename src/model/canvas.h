@@ -30,6 +30,8 @@ public:
     void fill_rect(const Rect& r, Pixel color, Where where = Where::both);
     // A fresh image: the whole screen black, the image and its part of the screen in `background`.
     void start_afresh(Pixel background);
+    // Shows the image's rectangle on the screen as it stands, as far as the screen shows it.
+    void show(const Rect& r);
     // Copies a whole saved image back, into the image and its part of the screen.
     void restore(const Surface& saved);
 

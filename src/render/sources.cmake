@@ -6,5 +6,6 @@ set(ZOQUEL_RENDER_SOURCES
   render/row_pipeline.cpp
   render/prepared_image.cpp
   render/palette_preview.cpp
+  render/introduction.cpp
   render/type_registry.cpp
 )

@@ -5,4 +5,5 @@ set(ZOQUEL_RENDER_TESTS
   render/ordered_rows_test.cpp
   render/prepared_image_test.cpp
   render/whole_image_steps_test.cpp
+  render/introduction_test.cpp
 )
