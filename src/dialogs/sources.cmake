@@ -12,4 +12,5 @@ set(ZOQUEL_DIALOG_SOURCES
   lyapunov_dialog.cpp
   chaos_mode_dialog.cpp
   pgm_dialogs.cpp
+  help_dialog.cpp
 )
