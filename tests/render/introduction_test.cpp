@@ -6,16 +6,10 @@
 #include "model/settings.h"
 #include "model/type_memory.h"
 #include "render/introduction.h"
+#include "support/presenting_host.h"
 
 namespace zoquel {
 namespace {
-
-// A host that remembers what was presented.
-class PresentingHost : public HeadlessHost {
-public:
-    void present(const Rect& r) override { presented.push_back(r); }
-    std::vector<Rect> presented;
-};
 
 class IntroductionSteps : public ::testing::Test {
 protected:
@@ -56,7 +50,7 @@ TEST_F(IntroductionSteps, SixFramesAtOnceThenEightSetsHalfASecondApart) {
                     ASSERT_TRUE(x >= 12 && x < 588 && y >= 12 && y < 588) << x << "," << y;
                 }
         EXPECT_EQ(computed, 576L * 576L);
-        EXPECT_EQ(host.presented.back(), (Rect{12, 12, 588, 588}));
+        EXPECT_EQ(host.shown.back(), (Rect{12, 12, 588, 588}));
     }
     EXPECT_FALSE(step().more);
 }
@@ -93,7 +87,7 @@ TEST_F(IntroductionSteps, TheScreenShowsOnlyWhatItHasRoomFor) {
             else
                 ASSERT_EQ(screen.get_pixel(x, y), pack(9, 9, 9)) << x << "," << y;
         }
-    for (const Rect& r : host.presented) EXPECT_EQ(r.intersected(Rect{0, 0, 300, 600}), r);
+    for (const Rect& r : host.shown) EXPECT_EQ(r.intersected(Rect{0, 0, 300, 600}), r);
 }
 
 TEST(Introduction, EscapeCountsInTheDefaultPaletteWhateverTheImageSize) {

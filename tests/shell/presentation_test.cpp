@@ -15,6 +15,7 @@
 #include "shell/presentation.h"
 #include "shell/startup.h"
 #include "support/dialog_script.h"
+#include "support/test_window.h"
 
 using namespace zoquel;
 using namespace zoquel::shell;
@@ -33,18 +34,11 @@ class PresentationTest : public QObject {
     void open_window() {
         w_.reset();
         ui_ = std::make_unique<RecordingUserInterface>();
-        MainWindowOptions o;
-        o.ui = ui_.get();
-        o.screen_width = 1024;
-        o.screen_height = 768;
-        o.register_commands = [this](CommandTable& t) {
+        w_ = open_test_window(*ui_, [this](CommandTable& t) {
             register_command_groups(t);
             add_start_presentation(t, 50);
             t.hooks.closing_splash = [this](MainWindow& mw) { show_closing_splash(mw, [this] { ++ended_; }); };
-        };
-        w_ = std::make_unique<MainWindow>(o);
-        w_->show();
-        QCoreApplication::processEvents();
+        });
     }
 
     // The one picture window open, or null.
