@@ -10,6 +10,20 @@ namespace zoquel {
 
 namespace {
 
+// The default palette's entry for the point c at the limit: n mod 255 + 1 when z leaves the
+// disc of radius 16 after n steps of z^2 + c from 0, else 0.
+int intro_palette_index(double cx, double cy, int limit) {
+    double zx = 0, zy = 0;
+    int n = 0;
+    while (n < limit && std::sqrt(zx * zx + zy * zy) <= 16) {
+        const double t = zx * zx - zy * zy + cx;
+        zy = 2 * zx * zy + cy;
+        zx = t;
+        ++n;
+    }
+    return std::sqrt(zx * zx + zy * zy) > 16 ? n % 255 + 1 : 0;
+}
+
 Pixel frame_color(int i) {
     // The third frame takes the first's light shade: a bevel, not a plain ramp.
     const int shade = i == 2 ? 0 : 10 * i;
@@ -38,18 +52,6 @@ void draw_set(Canvas& canvas, int limit) {
 }
 
 }  // namespace
-
-int intro_palette_index(double cx, double cy, int limit) {
-    double zx = 0, zy = 0;
-    int n = 0;
-    while (n < limit && std::sqrt(zx * zx + zy * zy) <= 16) {
-        const double t = zx * zx - zy * zy + cx;
-        zy = 2 * zx * zy + cy;
-        zx = t;
-        ++n;
-    }
-    return std::sqrt(zx * zx + zy * zy) > 16 ? n % 255 + 1 : 0;
-}
 
 StepResult Introduction::step(Canvas& canvas, StepContext&) {
     const int k = next_++;

@@ -24,10 +24,6 @@ private:
     int next_ = 0;  // frames first, then the limits
 };
 
-// The default palette's entry for the point c at the iteration limit: n mod 255 + 1 when z
-// escapes beyond 16 after n steps of z^2 + c from 0, else 0.
-int intro_palette_index(double cx, double cy, int limit);
-
 // What the introduction leaves in an image of this size, drawn at once.
 void draw_introduction(Surface& image, int width, int height);
 

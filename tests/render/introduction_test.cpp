@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "model/palettes.h"
 #include "model/settings.h"
 #include "model/type_memory.h"
 #include "render/introduction.h"
@@ -88,22 +87,6 @@ TEST_F(IntroductionSteps, TheScreenShowsOnlyWhatItHasRoomFor) {
                 ASSERT_EQ(screen.get_pixel(x, y), pack(9, 9, 9)) << x << "," << y;
         }
     for (const Rect& r : host.shown) EXPECT_EQ(r.intersected(Rect{0, 0, 300, 600}), r);
-}
-
-TEST(Introduction, EscapeCountsInTheDefaultPaletteWhateverTheImageSize) {
-    EXPECT_EQ(intro_palette_index(0, 0, 128), 0);  // inside the set
-    // z = 2+2i, 2+10i, -94+42i: beyond 16 after 3 steps, entry 3 mod 255 + 1.
-    EXPECT_EQ(intro_palette_index(2, 2, 128), 4);
-    EXPECT_EQ(intro_palette_index(2, 2, 2), 0);  // not yet beyond 16 at the limit
-    EXPECT_EQ(intro_palette_index(17, 0, 4), 2);
-    Surface small;
-    draw_introduction(small, 32, 40);
-    ASSERT_EQ(small.width(), 32);
-    ASSERT_EQ(small.height(), 40);
-    EXPECT_EQ(small.get_pixel(0, 0), pack(215, 225, 235));
-    // The centre pixel's point at the last limit, in the default palette.
-    const double cx = 16 * 3.4 / 31 - 2.3, cy = (39 - 20) * 3.4 / 39 - 1.7;
-    EXPECT_EQ(small.get_pixel(16, 20), pack(default_palette()[std::size_t(intro_palette_index(cx, cy, 128))]));
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include "shell/main_window.h"
 #include "shell/picture_window.h"
 #include "shell/presentation.h"
-#include "shell/startup.h"
 #include "support/dialog_script.h"
 #include "support/test_window.h"
 
@@ -83,10 +82,6 @@ private slots:
             QCOMPARE(image.size(), QSize(size, size));
             QVERIFY(icon.availableSizes().contains(QSize(size, size)));
         }
-        std::vector<std::string> args{"--no-intro", "a.zq"};
-        QVERIFY(take_flag(args, "--no-intro"));
-        QCOMPARE(args, std::vector<std::string>{"a.zq"});
-        QVERIFY(!take_flag(args, "--no-intro"));
     }
 
     // The splash holds the window disabled with the cursor hidden, then gives it back; the
