@@ -37,6 +37,7 @@ const char* const kUsage =
     "  --thumbnail X,Y       after a parameter-plane image, draw the Julia thumbnail of the\n"
     "                        constant X + Yi into its top-left corner\n"
     "  --save-zq FILE        also write the parameter file of the image\n"
+    "  --intro               the introduction as the explorer leaves it, instead of a fractal\n"
     "  -o FILE               the image to write (.tga or .png); several -o write it to each\n"
     "  --version             the version, then nothing else\n"
     "  --list-types          every fractal type, its methods and parameter columns\n"
@@ -125,6 +126,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& given, std:
             o.version = true;
         } else if (a == "--list-types") {
             o.list_types = true;
+        } else if (a == "--intro") {
+            o.intro = true;
         } else if (a == "--type") {
             if (!int_option(o.type)) return std::nullopt;
         } else if (a == "--method") {

@@ -25,6 +25,7 @@ struct Options {
     std::string palette;
     std::string save_zq;
     std::vector<std::string> outputs;  // the same image in each file, by its extension
+    bool intro = false;  // the introduction's final picture instead of a fractal
     bool help = false;
     bool version = false;
     bool list_types = false;

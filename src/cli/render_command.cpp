@@ -19,6 +19,7 @@
 #include "files/regular_file.h"
 #include "files/targa.h"
 #include "render/driver.h"
+#include "render/introduction.h"
 #include "render/live_state.h"
 #include "render/thumbnail.h"
 #include "render/type_registry.h"
@@ -256,7 +257,9 @@ int run_render(const std::vector<std::string>& args) {
     }
 
     set_render_threads(options->threads.value_or(int(std::max(1u, std::thread::hardware_concurrency()))));
-    {
+    if (options->intro) {
+        draw_introduction(state.image, state.settings.xres, state.settings.yres);
+    } else {
         const Settings& s = state.settings;
         // The aggregation runs until it ends by itself, unless --particles bounds it; the
         // animations stop after --steps.

@@ -12,6 +12,7 @@
 
 #include "dialogs/dialog_messages.h"
 #include "dialogs/dialog_text.h"
+#include "dialogs/pictures.h"
 #include "rules/parameter_rules.h"
 
 namespace zoquel {
@@ -75,7 +76,7 @@ CardioidDialog::CardioidDialog(const Settings& settings, DialogMessages* message
     setObjectName("id1600");
     picture_ = new QLabel(this);
     picture_->setObjectName("id1610");
-    picture_->setPixmap(QPixmap(":/pictures/cardioid.png"));
+    picture_->setPixmap(QPixmap(pictures::kCardioid));
     picture_->setAlignment(Qt::AlignCenter);
 
     auto* box = new QGroupBox(" Select alpha = n / d", this);

@@ -13,4 +13,5 @@ set(ZOQUEL_DIALOG_SOURCES
   chaos_mode_dialog.cpp
   pgm_dialogs.cpp
   julia_dialogs.cpp
+  help_dialog.cpp
 )

@@ -53,17 +53,16 @@ void Canvas::ellipse(const Rect& box, Pixel color, int pen_width, Where where) {
     raster_arc(box, 0, 2 * M_PI, [&](Point a, Point b) { line(a, b, color, pen_width, where); });
 }
 
-void Canvas::show_image_part(const Rect& r) {
-    const Rect s = r.intersected(screen_clip_);
-    if (s.empty()) return;
-    screen_.copy_from(image_, s, s.left, s.top);
-    touched(s);
-}
-
 void Canvas::start_afresh(Pixel background) {
     screen_.fill(kBlack);
     touched(screen_.bounds());
     fill_rect(image_.bounds(), background);
+}
+
+void Canvas::show(const Rect& r) {
+    const Rect s = r.intersected(screen_clip_);
+    screen_.copy_from(image_, s, s.left, s.top);
+    touched(s);
 }
 
 void Canvas::restore(const Surface& saved) {

@@ -30,10 +30,10 @@ public:
     void fill_rect(const Rect& r, Pixel color, Where where = Where::both);
     // A fresh image: the whole screen black, the image and its part of the screen in `background`.
     void start_afresh(Pixel background);
+    // Shows the image's rectangle on the screen as it stands, as far as the screen shows it.
+    void show(const Rect& r);
     // Copies a whole saved image back, into the image and its part of the screen.
     void restore(const Surface& saved);
-    // Shows part of the image on the screen as it now is.
-    void show_image_part(const Rect& r);
 
     Surface& image() { return image_; }
     // Shows what was drawn on the screen since the last present, in one piece.

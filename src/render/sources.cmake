@@ -7,5 +7,6 @@ set(ZOQUEL_RENDER_SOURCES
   render/prepared_image.cpp
   render/palette_preview.cpp
   render/thumbnail.cpp
+  render/introduction.cpp
   render/type_registry.cpp
 )

@@ -24,7 +24,7 @@ bool draw_thumbnail(const Settings& s, Cx c, Canvas& canvas) {
             canvas.plot(j, i, k == 0 ? kBlack : pack(s.palette[std::size_t(k)]), Where::image);
         }
     }
-    canvas.show_image_part(Rect{0, 0, kThumbnailSize, kThumbnailSize});
+    canvas.show(Rect{0, 0, kThumbnailSize, kThumbnailSize});
     return true;
 }
 

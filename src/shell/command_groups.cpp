@@ -23,6 +23,7 @@ void register_command_groups(CommandTable& table) {
     register_newton_dialogs(table);
     register_file_commands(table, {});
     register_type_option_dialogs(table);
+    register_presentation(table);
 }
 
 }  // namespace zoquel::shell

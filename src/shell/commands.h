@@ -15,9 +15,9 @@ using DialogRunner = std::function<bool(MainWindow&)>;
 // Pieces of the explorer that arrive with later parts of the program. Each is optional: an
 // empty one means the feature is not there and the window does nothing visible for it.
 struct ShellHooks {
-    // Start-up splash (blocks while shown), introduction picture (command 196), closing
-    // splash (command 110: ends the program when dismissed) and about window (command 185).
-    std::function<void(MainWindow&)> startup_splash;
+    // Start-up splash (calls `then` when it has gone), introduction picture (command 196),
+    // closing splash (command 110: ends the program when dismissed) and about window (command 185).
+    std::function<void(MainWindow&, std::function<void()> then)> startup_splash;
     std::function<void(MainWindow&)> introduction;
     std::function<void(MainWindow&)> closing_splash;
     std::function<void(MainWindow&)> about;

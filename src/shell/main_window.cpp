@@ -79,11 +79,16 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::start(const std::optional<std::string>& parameter_file) {
-    if (commands_.hooks.startup_splash) commands_.hooks.startup_splash(*this);
-    if (parameter_file && commands_.hooks.load_parameter_file)
-        commands_.hooks.load_parameter_file(*this, *parameter_file);
-    post_command(196);
-    if (parameter_file) post_command(115);
+    auto after_splash = [this, parameter_file] {
+        if (parameter_file && commands_.hooks.load_parameter_file)
+            commands_.hooks.load_parameter_file(*this, *parameter_file);
+        post_command(196);
+        if (parameter_file) post_command(115);
+    };
+    if (commands_.hooks.startup_splash)
+        commands_.hooks.startup_splash(*this, after_splash);
+    else
+        after_splash();
 }
 
 void MainWindow::build_menus() {

@@ -56,8 +56,8 @@ public:
 
     // 0, or the start-up error code (3: the display has fewer than 24 bits per pixel).
     int startup_error() const { return startup_error_; }
-    // The last start-up steps once the window shows: the splash, a parameter file named on
-    // the command line, the start screen and, with a file, the plot.
+    // The last start-up steps once the window shows: the splash, and when it has gone a
+    // parameter file named on the command line, the start screen and, with a file, the plot.
     void start(const std::optional<std::string>& parameter_file = std::nullopt);
 
     LiveState& state() { return live(); }

@@ -15,4 +15,6 @@ set(ZOQUEL_SHELL_SOURCES
   shell/commands_newton_dialogs.cpp
   shell/file_commands.cpp
   shell/dialogs_type_options.cpp
+  shell/picture_window.cpp
+  shell/presentation.cpp
 )

@@ -14,4 +14,8 @@ std::optional<std::string> parameter_file_argument(const std::vector<std::string
     return path;
 }
 
+bool take_flag(std::vector<std::string>& arguments, const std::string& flag) {
+    return std::erase(arguments, flag) != 0;
+}
+
 }  // namespace zoquel::shell

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <complex>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "files/parameter_file.h"
+#include "model/palettes.h"
 
 namespace zoquel {
 namespace {
@@ -60,6 +62,30 @@ TEST_F(RenderFiles, ASavedParameterFileReproducesTheImageByteForByte) {
     std::string err;
     ASSERT_EQ(run(at("a.zq") + " --size 48x40 -o " + at("b.tga"), &err), 0) << err;
     EXPECT_EQ(slurp(at("a.tga")), slurp(at("b.tga")));
+}
+
+// The introduction's last picture, written headless: frames, and inside them every pixel the
+// Mandelbrot set at 128 iterations gives it in the default palette.
+TEST_F(RenderFiles, TheIntroductionEndsOnTheSetAtItsLastLimit) {
+    std::string err;
+    ASSERT_EQ(run("--intro -o " + at("intro.tga"), &err), 0) << err;
+    const std::string tga = slurp(at("intro.tga"));
+    ASSERT_EQ(tga.size(), 18u + 600 * 600 * 3 + 26);
+    const auto rgb = [&tga](int x, int y) {
+        const std::size_t at = 18 + (std::size_t(y) * 600 + std::size_t(x)) * 3;
+        return Rgb{std::uint8_t(tga[at + 2]), std::uint8_t(tga[at + 1]), std::uint8_t(tga[at])};
+    };
+    EXPECT_EQ(rgb(0, 300), (Rgb{215, 225, 235}));
+    EXPECT_EQ(rgb(10, 300), (Rgb{165, 175, 185}));
+    for (int y = 12; y < 588; ++y)
+        for (int x = 12; x < 588; ++x) {
+            const std::complex<double> c(x * 3.4 / 599 - 2.3, (599 - y) * 3.4 / 599 - 1.7);
+            std::complex<double> z = 0;
+            int n = 0;
+            for (; n < 128 && std::abs(z) <= 16; ++n) z = z * z + c;
+            const Rgb want = default_palette()[std::abs(z) > 16 ? std::size_t(n % 255 + 1) : 0];
+            ASSERT_EQ(rgb(x, y), want) << x << "," << y;
+        }
 }
 
 TEST_F(RenderFiles, OptionsOverrideTheParameterFile) {

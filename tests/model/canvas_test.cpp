@@ -5,16 +5,10 @@
 #include <vector>
 
 #include "model/canvas.h"
+#include "support/presenting_host.h"
 
 namespace zoquel {
 namespace {
-
-// Records what is presented.
-class PresentingHost : public HeadlessHost {
-public:
-    void present(const Rect& r) override { shown.push_back(r); }
-    std::vector<Rect> shown;
-};
 
 TEST(Canvas, DrawsIntoTheImageAndTheImageAreaOfTheScreenEachClippedOnItsOwn) {
     Surface image(40, 30, kBlack), screen(25, 50, pack(7, 7, 7));

@@ -6,4 +6,5 @@ set(ZOQUEL_RENDER_TESTS
   render/prepared_image_test.cpp
   render/whole_image_steps_test.cpp
   render/thumbnail_test.cpp
+  render/introduction_test.cpp
 )
