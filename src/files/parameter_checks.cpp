@@ -49,21 +49,24 @@ bool sequence_ok(const Settings& s) {
 struct Rule {
     const char* field;
     bool (*holds)(const Settings&);
+    const char* refusal;
 };
 
 // What the table's ranges cannot say. The type comes first: later checks may rely on it.
 const Rule kBefore[] = {
-    {"ftype", [](const Settings& s) { return valid_type(s.ftype); }},
-    {"method", method_ok},
-    {"xyminmax", view_ok},
-    {"maxsize", maxsize_ok},
-    {"jcx..p2", other_params_finite},
+    {"ftype", [](const Settings& s) { return valid_type(s.ftype); }, "no such fractal type"},
+    {"method", method_ok, "not a method of this fractal type"},
+    {"xyminmax", view_ok, "the view must be finite"},
+    {"maxsize", maxsize_ok, "maxsize range: 2.0 - 1.0E30 (Newton's minsize: 0.000001 - 0.001)"},
+    {"jcx..p2", other_params_finite, "parameters must be finite"},
 };
 const Rule kAfter[] = {
-    {"aden", [](const Settings& s) { return s.aden > s.anum && s.aden <= 100; }},
-    {"pgmx0/pgmy0", pgm_start_ok},
-    {"length", [](const Settings& s) { return s.length >= 1 && s.length <= int(kLyapunovMaxLetters); }},
-    {"ustring", sequence_ok},
+    {"aden", [](const Settings& s) { return s.aden > s.anum && s.aden <= 100; },
+     "denominator range: ( numerator + 1 ) - 100"},
+    {"pgmx0/pgmy0", pgm_start_ok, "start point range: -10.0 - 10.0"},
+    {"length", [](const Settings& s) { return s.length >= 1 && s.length <= int(kLyapunovMaxLetters); },
+     "sequence length range: 1 - 16"},
+    {"ustring", sequence_ok, "sequence must contain only A, B, a or b"},
 };
 
 }  // namespace
@@ -76,6 +79,14 @@ const char* first_failed_parameter_check(const Settings& s, std::span<const Name
     for (const Rule& r : kAfter)
         if (!r.holds(s)) return r.field;
     return nullptr;
+}
+
+const char* parameter_check_refusal(std::string_view field, std::span<const NamedSetting> table) {
+    for (const auto& rules : {std::span<const Rule>(kBefore), std::span<const Rule>(kAfter)})
+        for (const Rule& r : rules)
+            if (field == r.field) return r.refusal;
+    if (const NamedSetting* n = find_named_setting(table, field)) return n->refusal;
+    return "";
 }
 
 }  // namespace zoquel

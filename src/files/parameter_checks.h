@@ -1,5 +1,6 @@
 #pragma once
 #include <span>
+#include <string_view>
 
 #include "model/named_settings.h"
 #include "model/settings.h"
@@ -14,5 +15,9 @@ namespace zoquel {
 // the view and parameters of the current type and method, the start point of the current
 // PGM formula.
 const char* first_failed_parameter_check(const Settings& s, std::span<const NamedSetting> table = named_settings());
+
+// Why the field that first_failed_parameter_check named is refused, for messages: the
+// table's refusal for a named setting, else the rule's own ("" for a name neither knows).
+const char* parameter_check_refusal(std::string_view field, std::span<const NamedSetting> table = named_settings());
 
 }  // namespace zoquel

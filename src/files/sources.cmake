@@ -7,4 +7,6 @@ set(ZOQUEL_FILES_SOURCES
   files/regular_file.cpp
   files/safe_file.cpp
   files/targa.cpp
+  files/text_parameter_fields.cpp
+  files/text_parameters.cpp
 )

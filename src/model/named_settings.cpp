@@ -98,20 +98,23 @@ const NamedSetting* find_named_setting(std::span<const NamedSetting> table, std:
 
 std::string apply_named_setting(Settings& s, std::string_view name, const std::string& text,
                                 std::span<const NamedSetting> table) {
-    const std::string prefix = std::string(name) + ": ";
     if (name == "ustring") {
         const std::string refusal = apply_sequence(s, text);
-        return refusal.empty() ? refusal : prefix + refusal;
+        return refusal.empty() ? refusal : "ustring: " + refusal;
     }
     const NamedSetting* n = find_named_setting(table, name);
     if (!n || !n->settable) return "unknown setting '" + std::string(name) + "' (known: " + settable_setting_names(table) + ")";
+    return store_named_text(s, *n, text);
+}
+
+std::string store_named_text(Settings& s, const NamedSetting& n, const std::string& text) {
+    const std::string prefix = std::string(n.name) + ": ";
     double v = 0;
     int whole = 0;
-    if (n->whole() ? !parse_int(text, whole) : !parse_real(text, v))
-        return prefix + "'" + text + (n->whole() ? "' is not a whole number" : "' is not a finite number");
-    if (n->whole()) v = whole;
-    if (!n->accepts(v)) return prefix + n->refusal;
-    n->store(s, v);
+    if (n.whole() ? !parse_int(text, whole) : !parse_real(text, v)) return prefix + not_a_number_refusal(text, n.whole());
+    if (n.whole()) v = whole;
+    if (!n.accepts(v)) return prefix + n.refusal;
+    n.store(s, v);
     return {};
 }
 

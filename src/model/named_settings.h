@@ -35,6 +35,11 @@ struct NamedSetting {
 std::span<const NamedSetting> named_settings();
 const NamedSetting* find_named_setting(std::span<const NamedSetting> table, std::string_view name);
 
+// Sets one entry from text within its range, whether or not the command line may set it:
+// an empty string, or "name: reason". Every reader of named values goes through here, so
+// all of them parse and refuse alike.
+std::string store_named_text(Settings& s, const NamedSetting& n, const std::string& text);
+
 // Sets a setting by name from text, within its range: an empty string, or the one-line
 // message that refuses the name or the value. The Lyapunov sequence (`ustring`) is taken
 // as its options dialog takes it.

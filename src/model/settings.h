@@ -83,6 +83,9 @@ struct Settings {
 // The palette step of the smoothing blend: cindex for the type that keeps its own, else 1.
 inline int smoothing_step(const Settings& s) { return type_info(s.ftype).has(kOwnSmoothingStep) ? s.cindex : 1; }
 
+// The image sides the parameter dialog and the files accept.
+constexpr int kMinImageSide = 32, kMaxImageSide = 9600;
+
 // The Lyapunov sequence keeps at most this many letters; longer input is cut.
 constexpr std::size_t kLyapunovMaxLetters = 16;
 

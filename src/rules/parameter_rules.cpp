@@ -95,10 +95,10 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
     if (!view_ok) return fail(failed, 2 * failed);
 
     // Image size and iteration limit
-    if (form.xres < 32 || form.xres > 9600) return fail(2, 4);
+    if (form.xres < kMinImageSide || form.xres > kMaxImageSide) return fail(2, 4);
     if (form.xres != s.xres) out.newdimensions = true;
     s.xres = int(form.xres);
-    if (form.yres < 32 || form.yres > 9600) return fail(3, 5);
+    if (form.yres < kMinImageSide || form.yres > kMaxImageSide) return fail(3, 5);
     if (form.yres != s.yres) out.newdimensions = true;
     s.yres = int(form.yres);
     if (form.maxiter < 1 || form.maxiter > 16384) return fail(4, 6);

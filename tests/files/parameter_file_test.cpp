@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +13,8 @@
 #include "files/parameter_checks.h"
 #include "files/parameter_file.h"
 #include "files/safe_file.h"
+#include "files/sample_settings.h"
+#include "files/temp_folder.h"
 #include "rules/type_selection.h"
 
 namespace zoquel {
@@ -23,6 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test_support::lock_folder;
+using test_support::unusual_settings;
 using test_support::unlock_folder;
 
 std::vector<std::uint8_t> read_all(const fs::path& p) {
@@ -35,45 +35,10 @@ void write_all(const fs::path& p, const std::uint8_t* data, std::size_t size) {
     out.write(reinterpret_cast<const char*>(data), std::streamsize(size));
 }
 
-class ParameterFile : public ::testing::Test {
+class ParameterFile : public test_support::TempFolderTest {
 protected:
-    void SetUp() override {
-        // A parameterised test's name holds a '/': one folder, not a folder in a folder.
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '_');
-        dir = fs::temp_directory_path() / ("zoquel-zq-" + std::to_string(::getpid()) + "-" + name);
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        unlock_folder(dir);
-        fs::remove_all(dir);
-    }
-    fs::path dir;
+    ParameterFile() : TempFolderTest("zoquel-zq-") {}
 };
-
-// Settings in which every stored field differs from its start-up value.
-Settings unusual_settings() {
-    Settings s;
-    s.ftype = 24;
-    s.method = 1;
-    s.maxiter = 777;
-    s.view() = View{-1.5, 2.25, -0.125, 3.0625};
-    s.params() = Param{4.5, 0.25, -0.75, 1.5, 2.5, -3.5};
-    s.inside = 3, s.outside = 2;
-    s.rin = 1, s.gin = 2, s.bin = 3, s.rout = 250, s.gout = 251, s.bout = 252;
-    for (int i = 0; i < 256; ++i) s.palette[std::size_t(i)] = Rgb{std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i * 7)};
-    s.palint = 5, s.basin = 1, s.collatzcrit = 1, s.cellsize = 1e-6, s.cindex = 2, s.cnrootcount = 17;
-    s.nvindex = 21, s.nvrootcount = 9, s.anum = 3, s.aden = 8, s.jindex = 12, s.jperiod = 11;
-    s.maxhits = 100, s.maxdepth = 4000, s.cxsave = -0.7, s.cysave = 0.3, s.half = 0.4;
-    s.pgmindex = 3, s.scale = 60;
-    s.pgmx0[3] = -9.5, s.pgmy0[3] = 9.25;
-    s.rback = 10, s.gback = 20, s.bback = 30, s.algorithm = 1;
-    s.ustring = "aBbAbbaBAbabBBaa", s.length = 16;
-    s.A = 3.25, s.B = -1e100, s.CC = 0.6, s.DD = 1.4, s.k = 4.75;
-    s.x01user = 0.2, s.x02user = 0.3, s.y02user = 0.4, s.bindex = 10;
-    return s;
-}
 
 TEST_F(ParameterFile, EveryFieldSurvivesARoundTrip) {
     const Settings saved = unusual_settings();

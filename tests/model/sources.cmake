@@ -3,4 +3,5 @@ set(ZOQUEL_MODEL_TESTS
   model/palettes_test.cpp
   model/canvas_test.cpp
   model/named_settings_test.cpp
+  model/number_text_test.cpp
 )
