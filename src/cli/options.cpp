@@ -10,7 +10,8 @@ namespace zoquel::cli {
 
 const char* const kUsage =
     "usage: zoquel-render [FILE.zq] [options] -o OUT.tga|OUT.png\n"
-    "  FILE.zq               a parameter file to start from; the options override it\n"
+    "  FILE.zq|FILE.zqt      a parameter file (binary or text) to start from; the options\n"
+    "                        override it\n"
     "  --type N              fractal type 0..39, chosen as the type dialog does\n"
     "  --method M            calculation method 0 or 1\n"
     "  --maxiter N           iteration limit 1..16384\n"
@@ -37,6 +38,7 @@ const char* const kUsage =
     "  --thumbnail X,Y       after a parameter-plane image, draw the Julia thumbnail of the\n"
     "                        constant X + Yi into its top-left corner\n"
     "  --save-zq FILE        also write the parameter file of the image\n"
+    "  --save-params FILE    also write it as a text parameter file (.zqt)\n"
     "  --intro               the introduction as the explorer leaves it, instead of a fractal\n"
     "  -o FILE               the image to write (.tga or .png); several -o write it to each\n"
     "  --version             the version, then nothing else\n"
@@ -199,6 +201,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& given, std:
             if (!value(o.palette)) return fail("--palette needs a name or a .map file");
         } else if (a == "--save-zq") {
             if (!value(o.save_zq)) return fail("--save-zq needs a file name");
+        } else if (a == "--save-params") {
+            if (!value(o.save_params)) return fail("--save-params needs a file name");
         } else if (a == "-o" || a == "--output") {
             if (!value(v)) return fail(a + " needs a file name");
             o.outputs.push_back(v);

@@ -24,6 +24,7 @@ struct Options {
     std::vector<std::pair<std::string, std::string>> sets;  // name, value
     std::string palette;
     std::string save_zq;
+    std::string save_params;  // the text parameter file
     std::vector<std::string> outputs;  // the same image in each file, by its extension
     bool intro = false;  // the introduction's final picture instead of a fractal
     bool help = false;

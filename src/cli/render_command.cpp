@@ -17,6 +17,7 @@
 #include "files/map_file.h"
 #include "files/parameter_file.h"
 #include "files/regular_file.h"
+#include "files/text_parameters.h"
 #include "files/targa.h"
 #include "render/driver.h"
 #include "render/introduction.h"
@@ -95,7 +96,12 @@ std::string build_settings(LiveState& state, const Options& o) {
     // The file first, as the explorer loads it; every option then overrides it.
     if (!o.parameter_file.empty()) {
         std::string why;
-        if (loadzq(o.parameter_file, s, &why) != kZqOk) return zq_refusal(o.parameter_file, why);
+        if (is_text_parameter_file(o.parameter_file)) {
+            if (auto error = load_text_parameters(o.parameter_file, s))
+                return "Error opening ZQ file ('" + o.parameter_file + "': " + error->message() + ")";
+        } else if (loadzq(o.parameter_file, s, &why) != kZqOk) {
+            return zq_refusal(o.parameter_file, why);
+        }
     }
 
     if (o.type || o.method) {
@@ -237,6 +243,7 @@ int run_render(const std::vector<std::string>& args) {
         }
     std::vector<std::string> written_files = options->outputs;
     if (!options->save_zq.empty()) written_files.push_back(options->save_zq);
+    if (!options->save_params.empty()) written_files.push_back(options->save_params);
     for (const std::string& file : written_files)
         if (!folder_exists(file)) {
             std::fprintf(stderr, "zoquel-render: no folder to write '%s' into\n", file.c_str());
@@ -284,6 +291,8 @@ int run_render(const std::vector<std::string>& args) {
         if (!written) return refused(out);
     }
     if (!options->save_zq.empty() && writezq(state.settings, options->save_zq) != kZqOk) return refused(options->save_zq);
+    if (!options->save_params.empty() && save_text_parameters(state.settings, options->save_params) != kZqOk)
+        return refused(options->save_params);
     return kExitOk;
 }
 

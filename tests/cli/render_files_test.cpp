@@ -123,6 +123,17 @@ TEST_F(RenderFiles, APaletteMapIsReadAndBadFilesAreRefused) {
     }
 }
 
+TEST_F(RenderFiles, ATextParameterFileReproducesTheImageAndNamesTheLineItRefuses) {
+    ASSERT_EQ(run("--size 48x40 --type 24 --set ustring=aab --save-params " + at("a.zqt") + " -o " + at("a.tga")), 0);
+    ASSERT_EQ(run(at("a.zqt") + " -o " + at("b.tga")), 0);
+    EXPECT_EQ(slurp(at("a.tga")), slurp(at("b.tga")));
+    { std::ofstream(at("bad.zqt")) << "zoquel-parameters 1\n# a comment\nmaxiter = 99999\n"; }
+    std::string err;
+    EXPECT_EQ(run(at("bad.zqt") + " -o " + at("x.tga"), &err), 2);
+    EXPECT_NE(err.find("line 3: maxiter: iteration range: 1 - 16384"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(at("x.tga")));
+}
+
 TEST_F(RenderFiles, AParameterFileWithNowhereToGoIsRefusedBeforeTheImage) {
     std::string err;
     EXPECT_EQ(run("--size 40x40 --save-zq " + at("no/such.zq") + " -o " + at("x.tga"), &err), 2);
