@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "files/parameter_checks.h"
+#include "files/regular_file.h"
 #include "files/parameter_file.h"
 #include "files/safe_file.h"
 #include "files/text_parameter_fields.h"
@@ -207,8 +208,8 @@ int save_text_parameters(const Settings& s, const std::string& path) {
 }
 
 std::optional<TextParameterError> load_text_parameters(const std::string& path, Settings& s) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return TextParameterError{0, std::string("cannot be opened: ") + std::strerror(errno)};
+    std::FILE* f = open_regular_file(path);
+    if (!f) return TextParameterError{0, "cannot be opened: " + open_failure_reason(errno)};
     // One byte more than the largest file, so that a larger one is seen as such.
     std::string text(kLargestFile + 1, '\0');
     const std::size_t got = std::fread(text.data(), 1, text.size(), f);
@@ -228,7 +229,7 @@ bool starts_like_text_parameters(std::string_view first_bytes) {
 }
 
 bool is_text_parameter_file(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = open_regular_file(path);
     if (!f) return false;
     char head[kByteOrderMark.size() + kTextParametersMagic.size()];
     const std::size_t got = std::fread(head, 1, sizeof head, f);
