@@ -12,6 +12,7 @@
 #include "shell/command_groups.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
+#include "support/test_window.h"
 
 using namespace zoquel;
 using namespace zoquel::shell;
@@ -40,14 +41,7 @@ private slots:
     void init() {
         reset_live_state(headless_host());
         ui_ = std::make_unique<RecordingUserInterface>();
-        MainWindowOptions o;
-        o.ui = ui_.get();
-        o.screen_width = 1024;
-        o.screen_height = 768;
-        o.register_commands = [](CommandTable& t) { register_command_groups(t); };
-        w_ = std::make_unique<MainWindow>(o);
-        w_->show();
-        QCoreApplication::processEvents();
+        w_ = open_test_window(*ui_, [](CommandTable& t) { register_command_groups(t); });
     }
     void cleanup() {
         w_.reset();

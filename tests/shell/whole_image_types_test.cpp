@@ -14,6 +14,7 @@
 #include "shell/commands.h"
 #include "shell/image_view.h"
 #include "shell/main_window.h"
+#include "support/test_window.h"
 #include "support/dialog_script.h"
 
 using namespace zoquel;
@@ -62,14 +63,7 @@ private slots:
     void init() {
         reset_live_state(headless_host());
         ui_ = std::make_unique<RecordingUserInterface>();
-        MainWindowOptions o;
-        o.ui = ui_.get();
-        o.screen_width = 1024;
-        o.screen_height = 768;
-        o.register_commands = [](CommandTable& t) { register_command_groups(t); };
-        w_ = std::make_unique<MainWindow>(o);
-        w_->show();
-        QCoreApplication::processEvents();
+        w_ = open_test_window(*ui_, [](CommandTable& t) { register_command_groups(t); });
     }
     void cleanup() {
         w_.reset();
