@@ -19,7 +19,7 @@ struct BruteImage {
 };
 
 inline BruteImage brute_force(const DeepView& v, int method, double jcx, double jcy, int xres, int yres, int maxiter,
-                              double maxsize, long bits) {
+                              double maxsize, long bits, int threads = 0) {
     BruteImage out;
     out.n.assign(std::size_t(xres * yres), 0);
     out.escaped.assign(out.n.size(), false);
@@ -64,7 +64,7 @@ inline BruteImage brute_force(const DeepView& v, int method, double jcx, double 
             }
         for (mpfr_ptr p : {re, im, step, half, x, y, cx, cy, xx, yy, xy, t}) mpfr_clear(p);
     };
-    const int threads = int(std::max(1u, std::min(4u, std::thread::hardware_concurrency())));
+    if (threads <= 0) threads = int(std::max(1u, std::min(4u, std::thread::hardware_concurrency())));
     std::vector<std::thread> pool;
     for (int k = 0; k < threads; ++k) pool.emplace_back(rows, k, threads);
     for (std::thread& t : pool) t.join();

@@ -92,5 +92,59 @@ TEST(DeepImage, CountsAgreeWithBruteForceMpfr) {
     }
 }
 
+// Where doubles still resolve the view, the deep path gives their image: at a width of 1e-12
+// the double loop over the nearest corners and the deep path agree pixel for pixel but for
+// a few boundary pixels, in both planes and every delta width.
+TEST(DeepImage, ShallowViewIsTheDoubleImage) {
+    for (int method = 0; method < 2; ++method) {
+        const DeepCase c{"shallow", method, "0.0000000000001", "1.0000000000002", "1e-12", 2000, 64};
+        Settings s = deep_settings(c);
+        if (method == 1) s.params().jcx = -0.7436438870371587, s.params().jcy = 0.131825904205312;
+        if (method == 1) s.deep = deep::make_deep_view(0, 1, "0.1", "-0.3", "1e-12", 64, 64), s.view() = s.deep->corners;
+        ASSERT_TRUE(deep::uses_deep_path(s));
+        TypeMemory memory;
+        Settings plain = s;
+        plain.deep.reset();
+        const PreparedImage doubles = prepare_image(plain, headless_host(), memory);
+        for (auto numbers : {deep::DeltaNumbers::doubles, deep::DeltaNumbers::wide_exponent}) {
+            const std::vector<PixelResult> deep_image = deep_pixels(s, numbers);
+            std::size_t same = 0, escaped = 0;
+            const ImageGeometry& g = doubles.geometry();
+            for (int j = 0; j < s.yres; ++j)
+                for (int i = 0; i < s.xres; ++i) {
+                    const PixelResult d = doubles.image->pixel(g.column_x(i), g.row_y(j));
+                    const PixelResult& p = deep_image[std::size_t(j * s.xres + i)];
+                    same += d.n == p.n && (d.size > 16) == (p.size > 16);
+                    escaped += d.size > 16;
+                }
+            const double share = double(same) / double(deep_image.size());
+            std::printf("width 1e-12, method %d: %.2f %% of pixels as the double path\n", method, 100 * share);
+            EXPECT_GE(share, 0.995) << "method " << method;
+            EXPECT_GT(escaped, deep_image.size() / 20) << "method " << method;
+        }
+    }
+}
+
+// The double path stays wherever doubles resolve the view, and for every image without a deep
+// view or whose view was edited since.
+TEST(DeepImage, DeepPathOnlyWhereDoublesFail) {
+    Settings s;
+    s.deep = deep::make_deep_view(0, 0, "-0.5", "0", "1e-9", 600, 600);
+    s.view() = s.deep->corners;
+    EXPECT_FALSE(deep::uses_deep_path(s));
+    s.deep = deep::make_deep_view(0, 0, "-0.5", "0", "1e-13", 600, 600);
+    s.view() = s.deep->corners;
+    EXPECT_TRUE(deep::uses_deep_path(s));
+    Settings edited = s;
+    edited.view().xmin -= 1e-3;
+    EXPECT_FALSE(deep::uses_deep_path(edited));
+    Settings other_exponent = s;
+    other_exponent.params().p0 = 3;
+    EXPECT_FALSE(deep::uses_deep_path(other_exponent));
+    Settings dynamic_plane = s;
+    dynamic_plane.method = 1;
+    EXPECT_FALSE(deep::uses_deep_path(dynamic_plane));
+}
+
 }  // namespace
 }  // namespace zoquel

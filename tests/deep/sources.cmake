@@ -1,3 +1,4 @@
 set(ZOQUEL_DEEP_TESTS
   deep/deep_image_test.cpp
+  deep/deep_view_test.cpp
 )
