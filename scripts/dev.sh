@@ -35,12 +35,15 @@ clang_and_fuzz() {
     local root=$PWD work maps=../shared/testdata/maps
     work=$(mktemp -d)
     trap 'rm -rf "$work"' RETURN
-    mkdir -p "$work/zq" "$work/map" "$work/seeds"
-    build/src/zoquel-render --size 32x32 --save-zq "$work/seeds/a.zq" -o "$work/seeds/a.tga"
+    mkdir -p "$work/zq" "$work/zqt" "$work/map" "$work/any" "$work/seeds"
+    build/src/zoquel-render --size 32x32 --save-zq "$work/seeds/a.zq" --save-params "$work/seeds/a.zqt" \
+        -o "$work/seeds/a.png"
     [ -d "$maps" ] && maps=$(realpath "$maps") || maps=$work/seeds
     # libFuzzer writes what it finds into the folder it runs in: the temporary one.
     (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_loadzq" -max_total_time=10 zq seeds)
+    (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_loadzqt" -max_total_time=10 zqt seeds)
     (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_map" -max_total_time=10 map "$maps")
+    (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_parameter_sources" -max_total_time=10 any seeds)
 }
 
 case "${1:-}" in
