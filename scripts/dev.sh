@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev help2man desktop-file-utils appstream shared-mime-info)
 
 install_missing() {
     local missing=()
@@ -30,7 +30,7 @@ build() {
 # seconds on their seeds, so neither can break unnoticed.
 clang_and_fuzz() {
     cmake -S . -B build-clang -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZOQUEL_FUZZ=ON -DZOQUEL_BUILD_GUI=OFF \
-          -DZOQUEL_BUILD_TESTS=OFF -DZOQUEL_BUILD_BENCH=OFF >/dev/null
+          -DBUILD_TESTING=OFF -DZOQUEL_BUILD_BENCH=OFF >/dev/null
     cmake --build build-clang -j2
     local root=$PWD work maps=../shared/testdata/maps
     work=$(mktemp -d)
