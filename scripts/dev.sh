@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libmpfr-dev libgmp-dev
-          clang libclang-rt-14-dev)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
+          libmpfr-dev libgmp-dev clang libclang-rt-14-dev help2man desktop-file-utils appstream shared-mime-info)
 
 install_missing() {
     local missing=()
@@ -30,17 +30,20 @@ build() {
 # seconds on their seeds, so neither can break unnoticed.
 clang_and_fuzz() {
     cmake -S . -B build-clang -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DZOQUEL_FUZZ=ON -DZOQUEL_BUILD_GUI=OFF \
-          -DZOQUEL_BUILD_TESTS=OFF -DZOQUEL_BUILD_BENCH=OFF >/dev/null
+          -DBUILD_TESTING=OFF -DZOQUEL_BUILD_BENCH=OFF >/dev/null
     cmake --build build-clang -j2
     local root=$PWD work maps=../shared/testdata/maps
     work=$(mktemp -d)
     trap 'rm -rf "$work"' RETURN
-    mkdir -p "$work/zq" "$work/map" "$work/seeds"
-    build/src/zoquel-render --size 32x32 --save-zq "$work/seeds/a.zq" -o "$work/seeds/a.tga"
+    mkdir -p "$work/zq" "$work/zqt" "$work/map" "$work/any" "$work/seeds"
+    build/src/zoquel-render --size 32x32 --save-zq "$work/seeds/a.zq" --save-params "$work/seeds/a.zqt" \
+        -o "$work/seeds/a.png"
     [ -d "$maps" ] && maps=$(realpath "$maps") || maps=$work/seeds
     # libFuzzer writes what it finds into the folder it runs in: the temporary one.
     (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_loadzq" -max_total_time=10 zq seeds)
+    (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_loadzqt" -max_total_time=10 zqt seeds)
     (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_map" -max_total_time=10 map "$maps")
+    (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_parameter_sources" -max_total_time=10 any seeds)
 }
 
 case "${1:-}" in

@@ -9,9 +9,9 @@
 namespace zoquel::cli {
 
 const char* const kUsage =
-    "usage: zoquel-render [FILE.zq] [options] -o OUT.tga|OUT.png\n"
-    "  FILE.zq|FILE.zqt      a parameter file (binary or text) to start from; the options\n"
-    "                        override it\n"
+    "usage: zoquel-render [FILE] [options] -o OUT.tga|OUT.png\n"
+    "  FILE                  a parameter file to start from (.zq, .zqt, or a PNG written by\n"
+    "                        Zoquel; - reads standard input); the options override it\n"
     "  --type N              fractal type 0..39, chosen as the type dialog does\n"
     "  --method M            calculation method 0 or 1\n"
     "  --maxiter N           iteration limit 1..16384 (1..10000000 on a deep view)\n"
@@ -42,10 +42,12 @@ const char* const kUsage =
     "  --save-zq FILE        also write the parameter file of the image\n"
     "  --save-params FILE    also write it as a text parameter file (.zqt)\n"
     "  --intro               the introduction as the explorer leaves it, instead of a fractal\n"
-    "  -o FILE               the image to write (.tga or .png); several -o write it to each\n"
+    "  -o FILE               the image to write (.tga or .png, with its parameters inside);\n"
+    "                        several -o write it to each; - writes a PNG to standard output\n"
     "  --version             the version, then nothing else\n"
     "  --list-types          every fractal type, its methods and parameter columns\n"
-    "Options take their value as --name VALUE or --name=VALUE.\n";
+    "Options take their value as --name VALUE or --name=VALUE. One of -o, --save-zq and\n"
+    "--save-params may be -, standard output.\n";
 
 namespace {
 
@@ -215,7 +217,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& given, std:
         } else if (a == "-o" || a == "--output") {
             if (!value(v)) return fail(a + " needs a file name");
             o.outputs.push_back(v);
-        } else if (!a.empty() && a[0] == '-') {
+        } else if (a.size() > 1 && a[0] == '-') {
             return fail("unknown option '" + a + "'");
         } else if (o.parameter_file.empty()) {
             o.parameter_file = a;

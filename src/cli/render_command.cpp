@@ -14,9 +14,11 @@
 #include "model/named_settings.h"
 #include "cli/listings.h"
 #include "cli/options.h"
-#include "cli/png_writer.h"
+#include "files/file_dialogs.h"
 #include "files/map_file.h"
 #include "files/parameter_file.h"
+#include "files/parameter_sources.h"
+#include "files/png_file.h"
 #include "files/regular_file.h"
 #include "files/text_parameters.h"
 #include "files/targa.h"
@@ -33,16 +35,6 @@
 namespace zoquel::cli {
 
 namespace {
-
-bool ends_with(const std::string& s, const std::string& tail) {
-    if (s.size() < tail.size()) return false;
-    for (std::size_t i = 0; i < tail.size(); ++i) {
-        char a = s[s.size() - tail.size() + i];
-        if (a >= 'A' && a <= 'Z') a = char(a - 'A' + 'a');
-        if (a != tail[i]) return false;
-    }
-    return true;
-}
 
 // The folder a file is to be written into exists.
 bool folder_exists(const std::string& file) {
@@ -68,7 +60,7 @@ std::string one_line(std::string text) {
 }
 
 std::string apply_palette(Settings& s, const std::string& name) {
-    if (ends_with(name, ".map") || name.find('/') != std::string::npos) {
+    if (has_extension(name, "map") || name.find('/') != std::string::npos) {
         Palette paltemp;
         if (OpenMapFile(name, paltemp) != kMapOk) return "Error opening MAP file ('" + name + "')";
         s.palette = paltemp;
@@ -82,13 +74,26 @@ std::string apply_palette(Settings& s, const std::string& name) {
     return {};
 }
 
-std::string zq_refusal(const std::string& path, const std::string& why) {
-    std::string detail;
-    if (why == "open") detail = open_failure_reason(errno);
-    else if (why == "read") detail = "read error";
-    else if (why == "size") detail = "not a record of " + std::to_string(kZqRecordSize) + " bytes";
-    else detail = why + " out of range";
-    return "Error opening ZQ file ('" + path + "': " + detail + ")";
+// Standard input or output instead of a file.
+bool is_standard_stream(const std::string& file) { return file == "-"; }
+
+// All of `bytes` on standard output; false with errno set when it cannot take them.
+template <class Bytes>
+bool write_standard_output(const Bytes& bytes) {
+    if (bytes.empty()) {
+        errno = ENOMEM;
+        return false;
+    }
+    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
+}
+
+std::optional<ParameterLoadError> load_parameters(const std::string& file, Settings& s) {
+    if (!is_standard_stream(file)) return load_parameter_file(file, s);
+    std::string bytes;
+    char buffer[1 << 16];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) bytes.append(buffer, n);
+    if (std::ferror(stdin)) return ParameterLoadError{ParameterFileKind::binary, "read error"};
+    return load_parameter_bytes(bytes, s);
 }
 
 // The view of the centre and width, square pixels; a deep view for a type with a deep path,
@@ -115,15 +120,9 @@ std::string apply_centre_and_width(Settings& s, const std::string& re, const std
 std::string build_settings(LiveState& state, const Options& o) {
     Settings& s = state.settings;
     // The file first, as the explorer loads it; every option then overrides it.
-    if (!o.parameter_file.empty()) {
-        std::string why;
-        if (is_text_parameter_file(o.parameter_file)) {
-            if (auto error = load_text_parameters(o.parameter_file, s))
-                return "Error opening ZQ file ('" + o.parameter_file + "': " + error->message() + ")";
-        } else if (loadzq(o.parameter_file, s, &why) != kZqOk) {
-            return zq_refusal(o.parameter_file, why);
-        }
-    }
+    if (!o.parameter_file.empty())
+        if (std::optional<ParameterLoadError> error = load_parameters(o.parameter_file, s))
+            return "Error opening ZQ file ('" + o.parameter_file + "': " + error->reason + ")";
 
     if (o.type || o.method) {
         int t = o.type.value_or(s.ftype);
@@ -280,15 +279,19 @@ int run_render(const std::vector<std::string>& args) {
     // Every file the render will write, checked before it starts, so none is left without
     // its partner after a long render.
     for (const std::string& out : options->outputs)
-        if (!ends_with(out, ".png") && !ends_with(out, ".tga")) {
-            std::fprintf(stderr, "zoquel-render: the output must end in .tga or .png ('%s')\n", out.c_str());
+        if (!has_extension(out, "png") && !has_extension(out, "tga") && !is_standard_stream(out)) {
+            std::fprintf(stderr, "zoquel-render: the output must end in .tga or .png, or be - ('%s')\n", out.c_str());
             return kExitUsage;
         }
     std::vector<std::string> written_files = options->outputs;
     if (!options->save_zq.empty()) written_files.push_back(options->save_zq);
     if (!options->save_params.empty()) written_files.push_back(options->save_params);
+    if (std::count_if(written_files.begin(), written_files.end(), is_standard_stream) > 1) {
+        std::fprintf(stderr, "zoquel-render: only one output can go to standard output (-)\n");
+        return kExitUsage;
+    }
     for (const std::string& file : written_files)
-        if (!folder_exists(file)) {
+        if (!is_standard_stream(file) && !folder_exists(file)) {
             std::fprintf(stderr, "zoquel-render: no folder to write '%s' into\n", file.c_str());
             return kExitUsage;
         }
@@ -329,13 +332,25 @@ int run_render(const std::vector<std::string>& args) {
         std::fprintf(stderr, "zoquel-render: could not write '%s': %s\n", file.c_str(), std::strerror(errno));
         return kExitFailed;
     };
+    // A PNG carries the parameters of what it shows.
+    const std::string parameters = write_text_parameters(state.settings);
     for (const std::string& out : options->outputs) {
-        const bool written = ends_with(out, ".png") ? write_png(state.image, out) : writetga(state.image, out) == kTargaOk;
+        bool written;
+        if (is_standard_stream(out)) written = write_standard_output(encode_png(state.image, parameters));
+        else if (has_extension(out, "png")) written = write_png(state.image, out, parameters) == kTargaOk;
+        else written = writetga(state.image, out) == kTargaOk;
         if (!written) return refused(out);
     }
-    if (!options->save_zq.empty() && writezq(state.settings, options->save_zq) != kZqOk) return refused(options->save_zq);
-    if (!options->save_params.empty() && save_text_parameters(state.settings, options->save_params) != kZqOk)
-        return refused(options->save_params);
+    if (const std::string& zq = options->save_zq; !zq.empty()) {
+        const bool written = is_standard_stream(zq) ? write_standard_output(encode_zq(state.settings))
+                                                    : writezq(state.settings, zq) == kZqOk;
+        if (!written) return refused(zq);
+    }
+    if (const std::string& text = options->save_params; !text.empty()) {
+        const bool written = is_standard_stream(text) ? write_standard_output(parameters)
+                                                      : save_text_parameters(state.settings, text) == kZqOk;
+        if (!written) return refused(text);
+    }
     return kExitOk;
 }
 

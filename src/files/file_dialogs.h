@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 
 namespace zoquel {
@@ -14,7 +15,15 @@ struct FileDialogLayout {
     const char* default_suffix;  // appended to a name typed without one
     bool must_exist;             // open: the file and its folder must exist
     bool overwrite_prompt;       // save: the folder must exist; ask before replacing a file
+    // Formats offered beside the first, e.g. "PNG images (*.png)"; empty when none.
+    std::array<const char*, 2> more_filters;
 };
+
+// The extension a filter such as "PNG images (*.png)" lists, "png"; empty when it names none.
+std::string filter_suffix(const std::string& filter);
+
+// Whether `path` ends in ".ext" (any case): the format chosen for a file being saved.
+bool has_extension(const std::string& path, const std::string& ext);
 
 const FileDialogLayout& file_dialog_layout(FileDialogId id);
 

@@ -14,6 +14,7 @@ MessageText file_message(FileMessage id, const std::string& name) {
             return {"Parameters saved as " + name + "\n\nLoad via ' File ' menu or by double-clicking.", "Zoquel",
                     information};
         case FileMessage::map_open_error: return {"Error opening MAP file", "MAP file error", exclamation};
+        case FileMessage::parameters_refused: return {"Error opening ZQ file\n\n" + name, "ZQ file error", exclamation};
     }
     return {};
 }

@@ -12,6 +12,7 @@ enum class FileMessage {
     image_saved,        // + the image's bare name
     parameters_saved,   // + the parameter file's bare name
     map_open_error,     // reading a palette map failed
+    parameters_refused, // a text or PNG parameter file refused; + "name: why"
 };
 
 struct MessageText {

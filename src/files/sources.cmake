@@ -10,3 +10,9 @@ set(ZOQUEL_FILES_SOURCES
   files/text_parameter_fields.cpp
   files/text_parameters.cpp
 )
+
+# Files that need libpng, kept out of the core so that it stays standard library only.
+set(ZOQUEL_IMAGE_FILE_SOURCES
+  files/parameter_sources.cpp
+  files/png_file.cpp
+)

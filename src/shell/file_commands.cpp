@@ -8,8 +8,11 @@
 #include "files/file_messages.h"
 #include "files/map_file.h"
 #include "files/parameter_file.h"
+#include "files/parameter_sources.h"
+#include "files/png_file.h"
 #include "files/safe_file.h"
 #include "files/targa.h"
+#include "files/text_parameters.h"
 #include "shell/command_groups.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
@@ -47,7 +50,8 @@ void settings_replaced(MainWindow& w) {
 
 // Writes the parameter file and reports it; false on failure.
 bool save_parameters(MainWindow& w, const std::string& path) {
-    if (int e = writezq(w.settings(), path); e != kZqOk) {
+    const int e = has_extension(path, "zqt") ? save_text_parameters(w.settings(), path) : writezq(w.settings(), path);
+    if (e != kZqOk) {
         show(w, save_error_message(e));
         return false;
     }
@@ -55,13 +59,19 @@ bool save_parameters(MainWindow& w, const std::string& path) {
     return true;
 }
 
+// Loads a parameter file of any kind; a refusal is reported and changes nothing. The binary
+// record's refusal keeps its one short message; the newer formats say what is wrong.
+bool load_file(MainWindow& w, const std::string& path) {
+    const std::optional<ParameterLoadError> refusal = load_parameter_file(path, w.settings());
+    if (!refusal) return true;
+    if (refusal->kind == ParameterFileKind::binary) show(w, file_message(FileMessage::zq_open_error), true);
+    else show(w, file_message(FileMessage::parameters_refused, bare_file_name(path) + ": " + refusal->reason), true);
+    return false;
+}
+
 void load_parameters(MainWindow& w, const Paths& paths) {
     std::optional<std::string> path = choose(w, paths, FileDialogId::zq_open);
-    if (!path) return;
-    if (loadzq(*path, w.settings()) != kZqOk) {
-        show(w, file_message(FileMessage::zq_open_error), true);
-        return;
-    }
+    if (!path || !load_file(w, *path)) return;
     settings_replaced(w);
     show(w, file_message(FileMessage::zq_loaded, bare_file_name(*path)));
 }
@@ -72,7 +82,8 @@ void save_image_and_parameters(MainWindow& w, const Paths& paths) {
     // The window takes no input while the image is written.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     w.setEnabled(false);
-    const int e = writetga(w.state().image, *path);
+    const int e = has_extension(*path, "png") ? write_png(w.state().image, *path, write_text_parameters(w.settings()))
+                                              : writetga(w.state().image, *path);
     w.setEnabled(true);
     QApplication::restoreOverrideCursor();
     if (e != kTargaOk) {
@@ -109,11 +120,7 @@ void map_file(MainWindow& w, const Paths& paths) {
 // loaded is reported, and the plot shows the start-up settings.
 void load_at_startup(MainWindow& w, const Paths& paths, const std::string& path) {
     paths->ozqfile = path;
-    if (loadzq(path, w.settings()) != kZqOk) {
-        show(w, file_message(FileMessage::zq_open_error), true);
-        return;
-    }
-    settings_replaced(w);
+    if (load_file(w, path)) settings_replaced(w);
 }
 
 std::string current_directory() {
@@ -130,6 +137,8 @@ FileDialogRequest file_dialog_request(FileDialogId id, const FileDialogPaths& pa
     r.title = layout.title;
     r.filter = layout.filter_text;
     r.default_suffix = layout.default_suffix;
+    for (const char* more : layout.more_filters)
+        if (more) r.more_filters.emplace_back(more);
     r.initial_path = dialog_start_path(paths.of(id));
     return r;
 }

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <algorithm>
+#include <cstdio>
 #include <thread>
 
 #include "render/driver.h"
@@ -9,6 +10,10 @@
 #include "shell/startup.h"
 
 int main(int argc, char** argv) {
+    if (std::optional<std::string> answer = zoquel::shell::command_line_answer({argv + 1, argv + argc})) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zoquel"));
     QApplication::setWindowIcon(zoquel::shell::application_icon());

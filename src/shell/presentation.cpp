@@ -55,6 +55,10 @@ void show_startup_splash(MainWindow& w, int ms, std::function<void()> then) {
 void show_about(MainWindow& w) {
     auto* about = new PictureWindow(pictures::kAbout, QSize(470, 240), Qt::white, Dismissal::plain_key_or_click, &w);
     about->setAttribute(Qt::WA_DeleteOnClose);
+    // The picture stays as it is; the version is there for whoever hovers or asks a screen reader.
+    const QString version = QStringLiteral("Zoquel " ZOQUEL_VERSION);
+    about->setToolTip(version);
+    about->setAccessibleName(version);
     about->open(w.xscreen(), w.yscreen());
 }
 

@@ -13,6 +13,10 @@ int default_image_size(int yscreen);
 // or without the quotes a desktop may put around it. Nothing when no file is named.
 std::optional<std::string> parameter_file_argument(const std::vector<std::string>& arguments);
 
+// What `zoquel --help` or `zoquel --version` prints, answered before any window opens;
+// nothing for other arguments.
+std::optional<std::string> command_line_answer(const std::vector<std::string>& arguments);
+
 // Takes every `flag` (an option without a value) out of the arguments; true if there was one.
 bool take_flag(std::vector<std::string>& arguments, const std::string& flag);
 

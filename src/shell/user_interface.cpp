@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "files/file_dialogs.h"
+
 namespace zoquel::shell {
 
 MessageAnswer QtUserInterface::message_box(const std::string& text, const std::string& caption, MessageIcon icon,
@@ -19,8 +21,14 @@ MessageAnswer QtUserInterface::message_box(const std::string& text, const std::s
 namespace {
 
 std::optional<std::string> run_file_dialog(QWidget* owner, const FileDialogRequest& r, bool save) {
+    QStringList filters{QString::fromStdString(r.filter)};
+    for (const std::string& more : r.more_filters) filters << QString::fromStdString(more);
     QFileDialog dialog(owner, QString::fromStdString(r.title), QString::fromStdString(r.initial_path),
-                       QString::fromStdString(r.filter));
+                       filters.join(";;"));
+    // A name typed without an extension gets that of the format chosen.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(QString::fromStdString(filter_suffix(filter.toStdString())));
+    });
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!r.default_suffix.empty()) dialog.setDefaultSuffix(QString::fromStdString(r.default_suffix));

@@ -15,6 +15,7 @@ struct FileDialogRequest {
     std::string title;
     std::string filter;          // e.g. "ZQ files (*.zq)"
     std::string default_suffix;  // e.g. "zq", added when the user types none
+    std::vector<std::string> more_filters;  // other formats offered, each with its own suffix
     std::string initial_path;
 };
 

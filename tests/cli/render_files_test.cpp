@@ -134,6 +134,41 @@ TEST_F(RenderFiles, ATextParameterFileReproducesTheImageAndNamesTheLineItRefuses
     EXPECT_FALSE(fs::exists(at("x.tga")));
 }
 
+TEST_F(RenderFiles, APngCarriesItsParametersThroughFilesAndPipes) {
+    // A PNG re-rendered at another size: the same view and colours, only more pixels.
+    const std::string opts = "--type 0 --method 1 --param 1=-0.7 --param 2=0.27 --outside 3 --palette rainbow8";
+    ASSERT_EQ(run("--size 48x40 " + opts + " -o " + at("small.png")), 0);
+    ASSERT_EQ(run(at("small.png") + " --size 96x80 -o " + at("big.tga")), 0);
+    ASSERT_EQ(run("--size 96x80 " + opts + " -o " + at("direct.tga")), 0);
+    EXPECT_EQ(slurp(at("big.tga")), slurp(at("direct.tga")));
+
+    // Standard input and output: the PNG's bytes and parameters as a file would hold them.
+    ASSERT_EQ(run("- -o - < " + at("small.png") + " > " + at("piped.png")), 0);
+    EXPECT_EQ(slurp(at("piped.png")), slurp(at("small.png")));
+    ASSERT_EQ(run("- --save-params - -o " + at("t.tga") + " < " + at("small.png") + " > " + at("p.zqt")), 0);
+    EXPECT_EQ(slurp(at("p.zqt")).rfind("zoquel-parameters 1\n", 0), 0u);
+    std::string err;
+    EXPECT_EQ(run("-o - --save-params - > /dev/null", &err), 2);
+    EXPECT_NE(err.find("only one output"), std::string::npos) << err;
+}
+
+TEST_F(RenderFiles, PngsWithoutParametersAreRefusedClearly) {
+    std::string err;
+    { std::ofstream(at("x.png"), std::ios::binary) << "\x89PNG\r\n\x1a\n" << std::string(40, 'x'); }
+    EXPECT_EQ(run(at("x.png") + " -o " + at("y.tga"), &err), 2);
+    EXPECT_NE(err.find("not a readable PNG image"), std::string::npos) << err;
+    // A sound PNG whose parameter chunk has been stripped.
+    ASSERT_EQ(run("--size 40x40 -o " + at("a.png")), 0);
+    std::string png = slurp(at("a.png"));
+    const std::size_t chunk = png.find("iTXt") - 4;
+    const std::size_t length = (std::size_t(std::uint8_t(png[chunk + 2])) << 8) | std::uint8_t(png[chunk + 3]);
+    png.erase(chunk, length + 12);
+    { std::ofstream(at("bare.png"), std::ios::binary) << png; }
+    EXPECT_EQ(run(at("bare.png") + " -o " + at("y.tga"), &err), 2);
+    EXPECT_NE(err.find("holds no Zoquel parameters"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(at("y.tga")));
+}
+
 TEST_F(RenderFiles, AParameterFileWithNowhereToGoIsRefusedBeforeTheImage) {
     std::string err;
     EXPECT_EQ(run("--size 40x40 --save-zq " + at("no/such.zq") + " -o " + at("x.tga"), &err), 2);

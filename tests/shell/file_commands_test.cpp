@@ -115,6 +115,12 @@ private slots:
         QCOMPARE(d[1].request.filter, std::string("Targa files (*.tga)"));
         QCOMPARE(d[1].request.default_suffix, std::string("tga"));
         QCOMPARE(d[2].request.title, std::string("Select a file for saving parameters:"));
+        // The newer formats come second, each with its own extension.
+        QCOMPARE(int(d[0].request.more_filters.size()), 2);
+        QCOMPARE(filter_suffix(d[0].request.more_filters[1]), std::string("png"));
+        QCOMPARE(filter_suffix(d[1].request.more_filters.at(0)), std::string("png"));
+        QCOMPARE(filter_suffix(d[2].request.more_filters.at(0)), std::string("zqt"));
+        QVERIFY(d[3].request.more_filters.empty());
         QCOMPARE(d[3].save, false);
         QCOMPARE(d[3].request.title, std::string("Select a Fractint .MAP File"));
         QCOMPARE(d[3].request.filter, std::string("Fractint .map files (*.map)"));
@@ -191,6 +197,39 @@ private slots:
         const int rc = std::system(cmd.c_str());
         QVERIFY(WIFEXITED(rc) && WEXITSTATUS(rc) == 0);
         QVERIFY(slurp(at("cli.tga")) == slurp(at("pic.tga")));
+    }
+
+    // A PNG and a text parameter file come back as the settings they were saved from; a PNG
+    // that holds none is refused with its reason and changes nothing.
+    void pngImagesAndTextParametersLoadAsParameterFiles() {
+        w().settings() = julia_settings();
+        w().settings().xres = 96;
+        w().settings().yres = 80;
+        w().start_render();
+        render_to_end();
+        const Settings saved = w().settings();
+        ui().file_answers.push_back(at("pic.png"));
+        command(103);
+        QCOMPARE(ui().messages.at(0).text, std::string("Image saved as pic.png"));
+        QVERIFY(fs::exists(at("pic.zq")));  // the binary partner, as for a Targa image
+        ui().file_answers.push_back(at("p.zqt"));
+        command(106);
+        QCOMPARE(slurp(at("p.zqt")).rfind("zoquel-parameters", 0), 0u);
+
+        for (const char* name : {"pic.png", "p.zqt"}) {
+            w().settings() = Settings();
+            ui().file_answers.push_back(at(name));
+            command(100);
+            QVERIFY(w().settings() == saved);
+        }
+        const std::string bare = std::string(ZOQUEL_RENDER_BINARY) + " --size 40x40 -o - | head -c 33 > " + at("bare.png");
+        QCOMPARE(std::system(bare.c_str()), 0);  // the header alone: no parameters
+        const Settings before = w().settings();
+        ui().file_answers.push_back(at("bare.png"));
+        command(100);
+        QVERIFY(w().settings() == before);
+        QCOMPARE(last_message().caption, std::string("ZQ file error"));
+        QVERIFY(QString::fromStdString(last_message().text).startsWith("Error opening ZQ file\n\nbare.png: "));
     }
 
     void aStartUpFileThatCannotBeLoadedIsReportedAndTheDefaultsPlot() {

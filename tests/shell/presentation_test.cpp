@@ -126,6 +126,7 @@ private slots:
             QVERIFY(about);
             QCOMPARE(about->size(), QSize(470, 240));
             QCOMPARE(about->pos(), QPoint(512 - 235, 384 - 120));
+            QCOMPARE(about->toolTip(), QStringLiteral("Zoquel " ZOQUEL_VERSION));  // the build's one version
             QVERIFY(!w().isEnabled());
             QVERIFY(about->isEnabled());
             // An Alt key or the middle button is not one of its ways out.
