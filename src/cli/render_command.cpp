@@ -179,7 +179,8 @@ std::string build_settings(LiveState& state, const Options& o) {
         }
     }
     if (deep_limit) {
-        if (!deep::uses_deep_path(s)) return "--maxiter: iteration range: 1 - 16384 (up to 10000000 on a deep view of type 0)";
+        if (!active_deep_view(s) || !has_deep_path(s))
+            return "--maxiter: iteration range: 1 - 16384 (up to 10000000 on a deep view of type 0)";
         s.maxiter = *o.maxiter;
     }
     if (o.outside) {

@@ -1,4 +1,5 @@
 set(ZOQUEL_CLI_TESTS
+  cli/deep_view_cli_test.cpp
   cli/render_cli_test.cpp
   cli/render_files_test.cpp
 )
