@@ -143,9 +143,6 @@ std::string build_settings(LiveState& state, const Options& o) {
     if (o.maxiter || o.size || o.view || !o.params.empty()) {
         ParameterForm form = parameter_form_from(s);
         if (o.maxiter) form.maxiter = deep_limit ? kDialogMaxIterations : *o.maxiter;
-        // The doubles beside a deep view may be too close for the dialog's check: it keeps them.
-        const std::optional<DeepView> deep = active_deep_view(s) ? s.deep : std::nullopt;
-        if (deep) form.view = startup_view(s.ftype, s.method);
         if (o.size) {
             form.xres = o.size->first;
             form.yres = o.size->second;
@@ -164,19 +161,10 @@ std::string build_settings(LiveState& state, const Options& o) {
         }
         ParameterOutcome outcome = commit_parameter_form(s, form);
         if (!outcome.ok()) return one_line(paramerror(outcome.error));
-        if (deep && !o.view) s.view() = deep->corners;
         if (outcome.firstloop || outcome.newdimensions) state.render.firstloop = true;
     }
     if (o.center) {
         if (std::string e = apply_centre_and_width(s, o.center->first, o.center->second, o.width); !e.empty()) return e;
-    } else if (s.deep && (o.size || o.type || o.method)) {
-        // A deep view from the file keeps its centre and width over a new image size.
-        if (DeepView* d = &*s.deep; d->ftype == s.ftype && d->method == s.method && !o.view) {
-            if (auto v = deep::make_deep_view(d->ftype, d->method, d->re, d->im, d->width, s.xres, s.yres)) {
-                s.deep = v;
-                s.view() = v->corners;
-            }
-        }
     }
     if (deep_limit) {
         if (!active_deep_view(s) || !has_deep_path(s))

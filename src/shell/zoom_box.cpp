@@ -8,6 +8,7 @@
 #include "render/thumbnail.h"
 #include "shell/image_view.h"
 #include "shell/main_window.h"
+#include "rules/deep_zoom.h"
 #include "shell/messages.h"
 
 namespace zoquel::shell {
@@ -107,8 +108,15 @@ void MainWindow::zoom_in() {
     LiveState& st = live();
     Settings& s = st.settings;
     z.zooming = false;
-    s.view() = zoomed_view(s.view(), st.render.geometry.xside, st.render.geometry.yside, s.xres, s.yres, z.zoombox);
-    setWindowTitle(text::kTitle);
+    const BoxRect& b = z.zoombox;
+    const View doubles = zoomed_view(s.view(), st.render.geometry.xside, st.render.geometry.yside, s.xres, s.yres, b);
+    const ZoomOutcome outcome = zoom_to_box(s, doubles, b.left, b.top, b.right, b.bottom);
+    if (!outcome.zoomed) {
+        cancel_box();
+        message(outcome.refusal, text::kTitle);
+        return;
+    }
+    setWindowTitle(QString::fromStdString(title_with_magnification(s, text::kTitle)));
     restart_image();
     start_render();
 }
@@ -121,7 +129,7 @@ void MainWindow::cancel_box() {
     const Rect old = area(z.oldzoombox, z.width, z.height);
     screen().copy_from(live().image, old, old.left, old.top);
     present(old);
-    setWindowTitle(text::kTitle);
+    setWindowTitle(QString::fromStdString(title_with_magnification(live().settings, text::kTitle)));
 }
 
 void MainWindow::right_button_down(int x, int y) {

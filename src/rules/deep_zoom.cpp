@@ -1,0 +1,46 @@
+#include "rules/deep_zoom.h"
+
+#include "deep/deep_view_math.h"
+
+namespace zoquel {
+
+ZoomOutcome zoom_to_box(Settings& s, const View& double_view, int left, int top, int right, int bottom) {
+    const DeepView* deep = active_deep_view(s);
+    const bool deep_capable = has_deep_path(s);
+    if (right <= left || bottom <= top || (!deep && !(double_view.xmax > double_view.xmin))) {
+        // Nothing to measure a deep view by: the doubles, as they come.
+        s.deep.reset();
+        s.view() = double_view;
+        return {true, {}};
+    }
+    if (!deep) {
+        const DeepView target = deep::deep_view_of(s.ftype, s.method, double_view, s.xres, s.yres);
+        if (!deep_capable) {
+            if (deep::unresolvable_in_doubles(target, s.xres))
+                return {false, std::string(type_info(s.ftype).name) +
+                                   " is computed in double precision, which cannot resolve a view this narrow.\n"
+                                   "Mandelbrot/Julia with exponent 2 zooms further."};
+            s.view() = double_view;
+            return {true, {}};
+        }
+        if (!deep::beyond_double(target, s.xres)) {
+            s.view() = double_view;
+            return {true, {}};
+        }
+    }
+    // Exact from here on: the box within the deep view (or the one the doubles stand for).
+    const DeepView from = deep ? *deep : deep::deep_view_of(s.ftype, s.method, s.view(), s.xres, s.yres);
+    DeepView to = deep::zoomed_view(from, s.xres, s.yres, left, top, right, bottom);
+    s.view() = to.corners;
+    s.deep = std::move(to);
+    return {true, {}};
+}
+
+std::string title_with_magnification(const Settings& s, const std::string& base) {
+    const DeepView* deep = active_deep_view(s);
+    if (!deep) return base;
+    const View& home = type_info(s.ftype).default_view[std::size_t(s.method)];
+    return base + " - magnification " + deep::magnification_text(*deep, home.xmax - home.xmin);
+}
+
+}  // namespace zoquel
