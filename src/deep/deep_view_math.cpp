@@ -50,10 +50,16 @@ std::string decimal_text(Big& x, long bits) {
     std::string sign;
     if (!m.empty() && m[0] == '-') sign = "-", m.erase(0, 1);
     while (m.size() > 1 && m.back() == '0') m.pop_back();
+    // The value is 0.m 10^e: positional where that stays short, else d.ddd e N.
+    const long n = long(m.size());
+    if (e > 0 && e <= 21) {
+        if (e >= n) return sign + m + std::string(std::size_t(e - n), '0');
+        return sign + m.substr(0, std::size_t(e)) + "." + m.substr(std::size_t(e));
+    }
+    if (e <= 0 && e > -6) return sign + "0." + std::string(std::size_t(-e), '0') + m;
     std::string out = sign + m.substr(0, 1);
     if (m.size() > 1) out += "." + m.substr(1);
-    if (e - 1 != 0) out += "e" + std::to_string(long(e) - 1);
-    return out;
+    return out + "e" + std::to_string(long(e) - 1);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "deep/deep_view_math.h"
 
+#include <optional>
+
 namespace zoquel {
 
 ZoomOutcome zoom_to_box(Settings& s, const View& double_view, int left, int top, int right, int bottom) {
@@ -34,6 +36,26 @@ ZoomOutcome zoom_to_box(Settings& s, const View& double_view, int left, int top,
     s.view() = to.corners;
     s.deep = std::move(to);
     return {true, {}};
+}
+
+DeepViewForm deep_view_form_from(const Settings& s) {
+    const DeepView* deep = active_deep_view(s);
+    const DeepView v = deep ? *deep : deep::deep_view_of(s.ftype, s.method, s.view(), s.xres, s.yres);
+    return DeepViewForm{v.re, v.im, v.width, s.maxiter};
+}
+
+std::string commit_deep_view_form(Settings& s, const DeepViewForm& form) {
+    if (!has_deep_path(s)) return "Deep views are for Mandelbrot/Julia with the exponent 2.";
+    if (!deep::is_decimal(form.re) || !deep::is_decimal(form.im))
+        return "The centre must be two decimal numbers, such as -0.75 and 0.1e-3.";
+    std::optional<DeepView> v = deep::make_deep_view(s.ftype, s.method, form.re, form.im, form.width, s.xres, s.yres);
+    if (!v) return "The width must be a positive decimal number, such as 1e-300.";
+    if (form.maxiter < 1 || form.maxiter > kDeepMaxIterations)
+        return "iteration range: 1 - " + std::to_string(kDeepMaxIterations);
+    s.view() = v->corners;
+    s.deep = std::move(v);
+    s.maxiter = int(form.maxiter);
+    return {};
 }
 
 std::string title_with_magnification(const Settings& s, const std::string& base) {

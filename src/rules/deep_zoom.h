@@ -17,6 +17,17 @@ struct ZoomOutcome {
 // arithmetic from its deep view; any other type keeps its view and says why.
 ZoomOutcome zoom_to_box(Settings& s, const View& double_view, int left, int top, int right, int bottom);
 
+// The explorer's deep view control: the centre and width as decimal texts and the iteration
+// limit, which may go beyond the parameter dialog's up to kDeepMaxIterations.
+struct DeepViewForm {
+    std::string re, im, width;
+    long maxiter = 256;
+};
+// The form of the settings' deep view, or of the double view where none applies.
+DeepViewForm deep_view_form_from(const Settings& s);
+// Stores the form as the settings' deep view, or returns why it is refused (all or nothing).
+std::string commit_deep_view_form(Settings& s, const DeepViewForm& form);
+
 // The window title: `base`, with the magnification where a deep view applies.
 std::string title_with_magnification(const Settings& s, const std::string& base);
 
