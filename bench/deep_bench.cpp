@@ -7,9 +7,12 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "deep/brute_force.h"
+#include "deep/deep_image.h"
 #include "deep/deep_view_math.h"
+#include "render/prepared_image.h"
 #include "render/driver.h"
 #include "render/live_state.h"
 #include "rules/type_selection.h"
@@ -87,6 +90,32 @@ void deep_image(benchmark::State& st) {
 }
 
 // The crop's pixels have about the image's spacing: its width is the image's times 99 / 599.
+// The same 600 x 600 image at 1e-200, where doubles still hold the deltas, with the deltas in
+// doubles and with a wide exponent: the cost of the wider numbers (one thread, set-up
+// included).
+void delta_numbers(benchmark::State& st) {
+    const auto numbers = st.range(0) == 0 ? deep::DeltaNumbers::doubles : deep::DeltaNumbers::wide_exponent;
+    const DeepScene view = scene(int(st.range(1)));
+    Settings s;
+    FirstTimeFlags first = all_first_time();
+    choose_type(s, first, 0, view.method);
+    s.params().jcx = kRabbitRe, s.params().jcy = kRabbitIm;
+    s.xres = s.yres = kSide;
+    s.maxiter = kMaxiter;
+    s.deep = deep::make_deep_view(0, view.method, view.re, view.im, "1e-200", kSide, kSide);
+    s.view() = s.deep->corners;
+    TypeMemory memory;
+    std::vector<PixelResult> row(kSide);
+    for (auto _ : st) {
+        Settings copy = s;
+        const ImageStart start = start_image(copy);
+        const PixelImagePtr image = deep::prepare_deep_image(
+            ImageInput{copy, start.geometry, start.cycle, headless_host(), memory}, *copy.deep, numbers);
+        for (int j = 0; j < kSide; ++j) image->row_at(j, kSide, row.data());
+        benchmark::DoNotOptimize(row.data());
+    }
+}
+
 // The rabbit's crop is smaller, as its interior pixels take minutes each hundred.
 void brute_force_crop(benchmark::State& st) {
     const int exponent = int(st.range(0));
@@ -108,6 +137,12 @@ void brute_force_crop(benchmark::State& st) {
 BENCHMARK(deep_image)
     ->ArgNames({"width_exp", "threads", "plane"})
     ->ArgsProduct({{100, 600}, {1, 2}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(2.0);
+BENCHMARK(delta_numbers)
+    ->ArgNames({"wide", "plane"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MinTime(2.0);

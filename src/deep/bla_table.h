@@ -39,8 +39,8 @@ public:
             const double r = epsilon * std::sqrt(ar * ar + ai * ai);
             level[m] = Step{C(ar, ai), C(1, 0), R(r * r), std::hypot(z.re[m + 1], z.im[m + 1])};
         }
-        // At most about four million stored steps.
-        constexpr std::size_t kMostSteps = std::size_t(1) << 22;
+        // At most about two million stored steps (some 150 MB with wide exponents).
+        constexpr std::size_t kMostSteps = std::size_t(1) << 20;
         while (last >> first_level_ > kMostSteps) ++first_level_;
         for (int l = 1; level.size() >= 2; ++l) {
             std::vector<Step> next(level.size() / 2);
