@@ -90,7 +90,7 @@ void deep_image(benchmark::State& st) {
 }
 
 // The crop's pixels have about the image's spacing: its width is the image's times 99 / 599.
-// The same 600 x 600 image at 1e-200, where doubles still hold the deltas, with the deltas in
+// The same 600 x 600 images at 1e-100 and 1e-200, where doubles still hold the deltas, with the deltas in
 // doubles and with a wide exponent: the cost of the wider numbers (one thread, set-up
 // included).
 void delta_numbers(benchmark::State& st) {
@@ -102,7 +102,7 @@ void delta_numbers(benchmark::State& st) {
     s.params().jcx = kRabbitRe, s.params().jcy = kRabbitIm;
     s.xres = s.yres = kSide;
     s.maxiter = kMaxiter;
-    s.deep = deep::make_deep_view(0, view.method, view.re, view.im, "1e-200", kSide, kSide);
+    s.deep = deep::make_deep_view(0, view.method, view.re, view.im, width_text(int(st.range(2))), kSide, kSide);
     s.view() = s.deep->corners;
     TypeMemory memory;
     std::vector<PixelResult> row(kSide);
@@ -141,8 +141,8 @@ BENCHMARK(deep_image)
     ->UseRealTime()
     ->MinTime(2.0);
 BENCHMARK(delta_numbers)
-    ->ArgNames({"wide", "plane"})
-    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"wide", "plane", "width_exp"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {100, 200}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MinTime(2.0);

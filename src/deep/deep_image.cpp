@@ -167,9 +167,11 @@ PixelImagePtr make_image(const ImageInput& in, const DeepView& view) {
 PixelImagePtr prepare_deep_image(const ImageInput& in, const DeepView& view, DeltaNumbers numbers) {
     if (numbers == DeltaNumbers::automatic) {
         // Deltas and the approximation's coefficients grow to about the inverse of the pixel
-        // step: doubles hold them down to steps of about 1e-270.
-        numbers = pixel_step(view, in.settings.xres) < FloatExp(0x1p-900) ? DeltaNumbers::wide_exponent
-                                                                        : DeltaNumbers::doubles;
+        // step: doubles hold them down to steps of about 1e-270. In the dynamic plane the
+        // deltas of interior pixels shrink towards 0 without end, into subnormal doubles,
+        // which cost more than the wide exponent does (measured: 1.5 to 1.7 times as long).
+        const bool tiny_step = pixel_step(view, in.settings.xres) < FloatExp(0x1p-900);
+        numbers = tiny_step || in.settings.method == 1 ? DeltaNumbers::wide_exponent : DeltaNumbers::doubles;
     }
     if (numbers == DeltaNumbers::wide_exponent) return make_image<ComplexExp>(in, view);
     return make_image<ComplexD>(in, view);
