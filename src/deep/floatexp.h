@@ -83,7 +83,7 @@ struct ComplexExp {
     ComplexExp(double r, double i) { *this = normalised(r, i, 0); }
     static ComplexExp normalised(double r, double i, std::int64_t e) {
         ComplexExp z;
-        const double big = std::fmax(std::fabs(r), std::fabs(i));
+        const double ar = std::fabs(r), ai = std::fabs(i), big = ar > ai ? ar : ai;
         if (big == 0 || !std::isfinite(big)) {
             z.re = r, z.im = i, z.e = big == 0 ? FloatExp::kZeroExponent : 0;
             return z;
@@ -91,7 +91,7 @@ struct ComplexExp {
         int k = exponent_of(big);
         if (k == -1023) {
             r *= 0x1p100, i *= 0x1p100, e -= 100;
-            k = exponent_of(std::fmax(std::fabs(r), std::fabs(i)));
+            k = exponent_of(std::fabs(r) > std::fabs(i) ? std::fabs(r) : std::fabs(i));
         }
         const double s = power_of_two(-k);
         z.re = r * s, z.im = i * s, z.e = e + k;
