@@ -1,5 +1,6 @@
 #pragma once
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -54,9 +55,11 @@ public:
     // The longest step valid from reference index m for a delta of squared size `dz2`, of at
     // most `most` steps; its length in `length`. Null where there is none.
     const Step* find(std::size_t m, R dz2, long most, long& length) const {
-        for (int l = int(levels_.size()); l >= std::max(1, first_level_); --l) {
+        // Steps of length 2^l start at multiples of 2^l only.
+        const int top = m == 0 ? int(levels_.size()) : std::min(int(levels_.size()), std::countr_zero(m));
+        for (int l = top; l >= std::max(1, first_level_); --l) {
             const std::size_t span = std::size_t(1) << l;
-            if (m % span != 0 || long(span) > most) continue;
+            if (long(span) > most) continue;
             const std::vector<Step>& level = levels_[std::size_t(l - 1)];
             const std::size_t k = m >> l;
             if (k >= level.size()) continue;
