@@ -9,11 +9,13 @@ namespace zoquel::shell {
 namespace {
 
 void exit_program(MainWindow& w) {
-    w.hide();
-    if (w.commands().hooks.closing_splash)
-        w.commands().hooks.closing_splash(w);
-    else
-        QCoreApplication::exit(0);
+    w.confirm_exit([&w] {
+        w.hide();
+        if (w.commands().hooks.closing_splash)
+            w.commands().hooks.closing_splash(w);
+        else
+            QCoreApplication::exit(0);
+    });
 }
 
 void start_screen(MainWindow& w) {

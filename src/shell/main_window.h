@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/view_history.h"
 #include "render/driver.h"
 #include "render/live_state.h"
 #include "render/thumbnail.h"
@@ -17,10 +19,12 @@
 #include "shell/zoom_box.h"
 
 class QAction;
+class QScrollArea;
 
 namespace zoquel::shell {
 
 class ImageView;
+class StatusLine;
 
 // The main window's own state: what the finished image allows (a zoom box, the thumbnail,
 // orbits), the zoom box, the thumbnail and orbit overlays, the palette preview switch and the
@@ -35,6 +39,7 @@ struct ShellState {
     bool palpreview = true;     // preview a MAP file's palette and ask before taking it
     Palette paltemp{};          // a MAP file's palette waiting to be accepted
     bool firstjlevel = true;    // the Julia level-set help not yet shown
+    bool unsaved = false;       // a finished image not saved since: Exit asks first
     // Set by the parameter and gingerbread-men dialogs, read and cleared by their commands.
     bool newdimensions = false, drestore = false, prestore = false, newa0 = false;
     Surface jhdc{kThumbnailSize, kThumbnailSize};  // the window pixels under the Julia thumbnail
@@ -69,6 +74,9 @@ public:
     UserInterface& ui() { return *ui_; }
     CommandTable& commands() { return commands_; }
     ImageView* view() const { return view_; }
+    QScrollArea* scroll_area() const { return scroll_; }
+    StatusLine& status() { return *status_; }
+    ViewHistory& history() { return history_; }
     Surface& screen() { return host_->screen(); }
     int xscreen() const { return xscreen_; }
     int yscreen() const { return yscreen_; }
@@ -117,6 +125,23 @@ public:
     void stop_animation();
     bool animating() const { return animation_ != nullptr; }
 
+    // Navigation (navigation.cpp). Back and Forward render the settings of the image before or
+    // after the current one in the history; the rest act on a finished per-pixel image, with
+    // the zoom box's arithmetic, and render the new view at once. Points are image pixels.
+    void go_back();
+    void go_forward();
+    void wheel_zoom(int x, int y, int notches);
+    void zoom_about(double x, double y, double factor);
+    void pan_view(double dx, double dy);
+    void begin_pan(int x, int y);
+    void pan_move(int x, int y);
+    void end_pan(int x, int y);
+    bool panning() const { return pan_start_.has_value(); }
+    // The pointer is over this pixel (or left the image): the status line follows.
+    void pointer_at(std::optional<QPoint> pixel);
+    // Exit asks first when the image changed since it was last saved; `exit` runs on yes.
+    void confirm_exit(std::function<void()> exit);
+
     // The menu item or top-level entry of a command.
     QAction* action(int id) const;
 
@@ -142,12 +167,26 @@ private:
     void cancel_box();   // X
     // What the window may do after the driver's call: zoom, thumbnail, orbits.
     void after_driver_step(const DriverStep& step);
+    bool navigation_key(int qt_key, Qt::KeyboardModifiers modifiers);
+    bool view_navigable() const;
+    void show_settings(const Settings& s);
+    void render_stopped(bool finished);
+    void update_status(bool force);
+    void redraw_box_outline();
+    void image_size_changed();
 
     friend struct KeyHandling;
 
     std::unique_ptr<QtUserInterface> own_ui_;
     UserInterface* ui_ = nullptr;
     ImageView* view_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    std::unique_ptr<StatusLine> status_;
+    ViewHistory history_;
+    QElapsedTimer render_clock_, status_clock_;
+    long long render_ms_ = 0;  // time spent on the image before the current run
+    int wheel_delta_ = 0;      // wheel angle not yet a whole notch
+    std::optional<QPoint> pan_start_;
     std::unique_ptr<QtHost> host_;
     CommandTable commands_;
     ShellState shell_;

@@ -26,10 +26,10 @@ void QtHost::present(const Rect& area) {
     view_->mark_presented(q);
     // Inside a long core call the event loop does not run: paint now, at the display's rate.
     if (since_flush_.elapsed() >= kFlushIntervalMs) {
-        view_->repaint(q);
+        view_->repaint_device(q);
         since_flush_.restart();
     } else {
-        view_->update(q);
+        view_->update_device(q);
     }
 }
 

@@ -6,6 +6,8 @@ set(ZOQUEL_SHELL_SOURCES
   shell/main_window.cpp
   shell/keys.cpp
   shell/zoom_box.cpp
+  shell/navigation.cpp
+  shell/status_line.cpp
   shell/command_groups.cpp
   shell/commands_render.cpp
   shell/commands_palette.cpp

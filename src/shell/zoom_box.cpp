@@ -6,20 +6,12 @@
 
 #include "render/driver.h"
 #include "render/thumbnail.h"
+#include "rules/view_zoom.h"
 #include "shell/image_view.h"
 #include "shell/main_window.h"
 #include "shell/messages.h"
 
 namespace zoquel::shell {
-
-View zoomed_view(const View& v, double xside, double yside, int xres, int yres, const BoxRect& box) {
-    View z;
-    z.xmin = v.xmin + box.left * xside / (xres - 1);
-    z.ymin = v.ymax - box.bottom * yside / (yres - 1);
-    z.xmax = v.xmin + box.right * xside / (xres - 1);
-    z.ymax = v.ymax - box.top * yside / (yres - 1);
-    return z;
-}
 
 namespace {
 
@@ -107,7 +99,8 @@ void MainWindow::zoom_in() {
     LiveState& st = live();
     Settings& s = st.settings;
     z.zooming = false;
-    s.view() = zoomed_view(s.view(), st.render.geometry.xside, st.render.geometry.yside, s.xres, s.yres, z.zoombox);
+    const PixelBox box{double(z.zoombox.left), double(z.zoombox.top), double(z.zoombox.right), double(z.zoombox.bottom)};
+    s.view() = zoomed_view(s.view(), st.render.geometry.xside, st.render.geometry.yside, s.xres, s.yres, box);
     setWindowTitle(text::kTitle);
     restart_image();
     start_render();
