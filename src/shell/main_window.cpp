@@ -56,6 +56,7 @@ MainWindow::MainWindow(Options options) {
     view_->on_resize = [this](int w, int h) { host_->resize_screen(w, h, live().image); };
     view_->on_restored = [this] { redraw_box_outline(); };
     status_ = std::make_unique<StatusLine>(statusBar());
+    host_->on_progress = [this](const char* what, double fraction) { status_->show_setup(what, fraction); };
 
     if (options.register_commands)
         options.register_commands(commands_);

@@ -62,6 +62,14 @@ MessageAnswer QtHost::message_box(const std::string& text, const std::string& ca
     return ui_->message_box(text, caption, icon, buttons, false);
 }
 
+void QtHost::progress(const char* what, double fraction) {
+    if (!on_progress) return;
+    // The end and the first report always show; the rest at the display's rate.
+    if (fraction >= 0 && since_progress_.isValid() && since_progress_.elapsed() < kFlushIntervalMs) return;
+    since_progress_.start();
+    on_progress(what, fraction);
+}
+
 unsigned QtHost::time_of_day() { return unsigned(QTime::currentTime().msecsSinceStartOfDay() / 1000); }
 
 }  // namespace zoquel::shell

@@ -58,6 +58,15 @@ void StatusLine::show_drawing(long long ms, bool running) {
 
 void StatusLine::show_done(long long ms) { progress_label_->setText(QStringLiteral("done in %1").arg(duration_text(ms))); }
 
+void StatusLine::show_setup(const char* what, double fraction) {
+    if (fraction < 0) {
+        progress_label_->clear();
+    } else {
+        progress_label_->setText(QStringLiteral("%1 %2%").arg(QString::fromLatin1(what)).arg(int(fraction * 100)));
+    }
+    progress_label_->repaint();
+}
+
 void StatusLine::clear_progress() { progress_label_->clear(); }
 
 QString StatusLine::pointer_text() const { return pointer_label_->text(); }

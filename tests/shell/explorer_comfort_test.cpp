@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <QtTest>
 #include <cfloat>
+#include <algorithm>
 #include <cmath>
 
 #include "model/pixel_image.h"
@@ -197,6 +198,23 @@ private slots:
         reference.settings = w().settings();
         QVERIFY(render_image(reference));
         QVERIFY(reference.image == w().state().image);
+    }
+
+    void aLongSetUpReportsItsProgressInTheStatusBar() {
+        w().settings().ftype = 23;
+        w().settings().method = 0;
+        std::vector<double> seen;
+        auto show = w().host().on_progress;
+        w().host().on_progress = [&](const char* what, double fraction) {
+            seen.push_back(fraction);
+            show(what, fraction);
+            if (fraction >= 0) QVERIFY(w().status().progress_text().startsWith(QStringLiteral("calculating roots ")));
+        };
+        QTest::keyClick(&w(), Qt::Key_C);  // the type's root search
+        QVERIFY(seen.size() >= 2);
+        QVERIFY(std::is_sorted(seen.begin(), seen.end() - 1));
+        QCOMPARE(seen.back(), -1.0);
+        QVERIFY(w().status().progress_text().isEmpty());
     }
 
     void menusOpenFromTheKeyboardAndShowTheirKeys() {
