@@ -25,6 +25,11 @@ PixelBox pan_box(int xres, int yres, double dx, double dy) {
     return PixelBox{dx, dy, xres - 1 + dx, yres - 1 + dy};
 }
 
+PixelBox resize_box(int xres, int yres, int new_xres, int new_yres) {
+    const double left = ((xres - 1) - (new_xres - 1)) / 2.0, top = ((yres - 1) - (new_yres - 1)) / 2.0;
+    return PixelBox{left, top, left + (new_xres - 1), top + (new_yres - 1)};
+}
+
 double magnification(const View& reference, const View& v) {
     const double w = v.xmax - v.xmin;
     if (w == 0 || !std::isfinite(w)) return 0;

@@ -22,6 +22,10 @@ PixelBox zoom_box_about(int xres, int yres, double px, double py, double factor)
 // comes to pixel (0, 0).
 PixelBox pan_box(int xres, int yres, double dx, double dy);
 
+// The box that gives an image of `new_xres` x `new_yres` pixels the same centre and pixel size
+// as the `xres` x `yres` image shown: more or less of the plane, nothing stretched.
+PixelBox resize_box(int xres, int yres, int new_xres, int new_yres);
+
 // How much the view `v` magnifies the reference view (the type's start-up view), by width.
 double magnification(const View& reference, const View& v);
 

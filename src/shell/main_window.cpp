@@ -50,6 +50,7 @@ MainWindow::MainWindow(Options options) {
     scroll_->setWidget(view_);
     setCentralWidget(scroll_);
     view_->installEventFilter(this);
+    scroll_->viewport()->installEventFilter(this);
     view_->setFocus();
     host_ = std::make_unique<QtHost>(view_, ui_);
     view_->set_surfaces(&host_->screen(), &live().image);
@@ -65,6 +66,9 @@ MainWindow::MainWindow(Options options) {
     build_menus();
     setWindowTitle(text::kTitle);
 
+    fit_timer_.setSingleShot(true);
+    fit_timer_.setInterval(250);
+    connect(&fit_timer_, &QTimer::timeout, this, [this] { fit_image_to_window(); });
     render_timer_.setSingleShot(true);
     connect(&render_timer_, &QTimer::timeout, this, [this] { render_turn(); });
     animation_timer_.setSingleShot(true);
@@ -346,6 +350,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize && shell_.follow_window) fit_timer_.start();
     if (watched != view_) return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::MouseButtonPress:

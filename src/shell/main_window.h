@@ -40,6 +40,7 @@ struct ShellState {
     Palette paltemp{};          // a MAP file's palette waiting to be accepted
     bool firstjlevel = true;    // the Julia level-set help not yet shown
     bool unsaved = false;       // a finished image not saved since: Exit asks first
+    bool follow_window = false;  // the image size follows the window (Ctrl+F)
     // Set by the parameter and gingerbread-men dialogs, read and cleared by their commands.
     bool newdimensions = false, drestore = false, prestore = false, newa0 = false;
     Surface jhdc{kThumbnailSize, kThumbnailSize};  // the window pixels under the Julia thumbnail
@@ -137,6 +138,10 @@ public:
     void pan_move(int x, int y);
     void end_pan(int x, int y);
     bool panning() const { return pan_start_.has_value(); }
+    // With follow_window: the image takes the size of the window's image area, keeping the
+    // view's centre and pixel size, and renders again if an image was shown.
+    void fit_image_to_window();
+    void set_follow_window(bool on);
     // The pointer is over this pixel (or left the image): the status line follows.
     void pointer_at(std::optional<QPoint> pixel);
     // Exit asks first when the image changed since it was last saved; `exit` runs on yes.
@@ -187,6 +192,8 @@ private:
     long long render_ms_ = 0;  // time spent on the image before the current run
     int wheel_delta_ = 0;      // wheel angle not yet a whole notch
     std::optional<QPoint> pan_start_;
+    QTimer fit_timer_;         // a resize settles before the image follows it
+    bool fit_pending_ = false;  // the window changed size during a render
     std::unique_ptr<QtHost> host_;
     CommandTable commands_;
     ShellState shell_;

@@ -1,6 +1,7 @@
 // Finding one's way around the plane: the view history, wheel and key zoom, panning, and the
 // status line that says where the pointer is and how far a render has come.
 #include <QKeySequence>
+#include <QScrollArea>
 #include <algorithm>
 #include <cmath>
 
@@ -141,6 +142,10 @@ bool MainWindow::navigation_key(int qt_key, Qt::KeyboardModifiers modifiers) {
         go_forward();
         return true;
     }
+    if (qt_key == Qt::Key_F && modifiers == Qt::ControlModifier) {
+        set_follow_window(!shell_.follow_window);
+        return true;
+    }
     const Settings& s = settings();
     const double cx = (s.xres - 1) / 2.0, cy = (s.yres - 1) / 2.0;
     const double px = (s.xres - 1) * kPanFraction, py = (s.yres - 1) * kPanFraction;
@@ -197,6 +202,47 @@ void MainWindow::update_status(bool force) {
         status_->show_rows(render().j, s.yres, ms, false);
 }
 
+void MainWindow::set_follow_window(bool on) {
+    shell_.follow_window = on;
+    status_->show_note(on ? "the image follows the window (Ctrl+F)" : "the image keeps its size (Ctrl+F)");
+    if (on) fit_image_to_window();
+}
+
+void MainWindow::fit_image_to_window() {
+    when_free([this] {
+        if (!shell_.follow_window) return;
+        if (rendering()) {
+            fit_pending_ = true;
+            return;
+        }
+        fit_pending_ = false;
+        const QWidget* area = scroll_->viewport();
+        const double r = view_->ratio();
+        const int w = std::clamp(int(area->width() * r), kMinImageSide, kMaxImageSide);
+        const int h = std::clamp(int(area->height() * r), kMinImageSide, kMaxImageSide);
+        Settings& s = settings();
+        if (w == s.xres && h == s.yres) return;
+        stop_animation();
+        const Settings before = s;
+        // A per-pixel image keeps its centre and pixel size; other views stretch to the size.
+        if (!is_whole_image(s.ftype)) {
+            const ImageGeometry& g = render().geometry;
+            const bool shown = g.xres == s.xres && g.yres == s.yres && g.view == s.view();
+            s.view() = zoomed_view(s.view(), shown ? g.xside : s.view().xmax - s.view().xmin,
+                                   shown ? g.yside : s.view().ymax - s.view().ymin, s.xres, s.yres,
+                                   resize_box(s.xres, s.yres, w, h));
+        }
+        s.xres = w;
+        s.yres = h;
+        recreate_image();
+        restart_image();
+        if (is_first_loop_type(s.ftype)) render().firstloop = true;
+        settings_changed(before);
+        // Only a window that showed an image renders again.
+        if (history_.current()) start_render();
+    });
+}
+
 void MainWindow::render_stopped(bool finished) {
     if (render_clock_.isValid()) render_ms_ += render_clock_.elapsed();
     render_clock_.invalidate();
@@ -208,6 +254,7 @@ void MainWindow::render_stopped(bool finished) {
         status_->show_drawing(render_ms_, false);
     else
         status_->show_rows(render().j, s.yres, render_ms_, true);
+    if (fit_pending_) QMetaObject::invokeMethod(this, [this] { fit_image_to_window(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::redraw_box_outline() {

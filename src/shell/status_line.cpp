@@ -67,6 +67,8 @@ void StatusLine::show_setup(const char* what, double fraction) {
     progress_label_->repaint();
 }
 
+void StatusLine::show_note(const char* text) { progress_label_->setText(QString::fromLatin1(text)); }
+
 void StatusLine::clear_progress() { progress_label_->clear(); }
 
 QString StatusLine::pointer_text() const { return pointer_label_->text(); }

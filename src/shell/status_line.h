@@ -24,6 +24,7 @@ public:
     // A whole-image render under way or stopped.
     void show_drawing(long long ms, bool running);
     void show_done(long long ms);
+    void show_note(const char* text);
     // A long set-up inside one call: painted at once, as the event loop does not run.
     void show_setup(const char* what, double fraction);
     void clear_progress();

@@ -64,6 +64,17 @@ TEST(ViewZoom, InThenOutAndPanThereAndBackReturnToTheView) {
     }
 }
 
+TEST(ViewZoom, AResizedImageKeepsItsCentreAndPixelSize) {
+    const View v{-2.5, 1.5, -2.0, 2.0};
+    const View z = zoom(v, 601, 401, resize_box(601, 401, 301, 801));
+    EXPECT_DOUBLE_EQ((z.xmin + z.xmax) / 2, (v.xmin + v.xmax) / 2);
+    EXPECT_DOUBLE_EQ((z.ymin + z.ymax) / 2, (v.ymin + v.ymax) / 2);
+    EXPECT_DOUBLE_EQ((z.xmax - z.xmin) / 300, (v.xmax - v.xmin) / 600);
+    EXPECT_DOUBLE_EQ((z.ymax - z.ymin) / 800, (v.ymax - v.ymin) / 400);
+    // The same size is the same view.
+    expect_near_view(zoom(v, 600, 500, resize_box(600, 500, 600, 500)), v);
+}
+
 TEST(ViewZoom, MagnificationAndDecimalsFollowTheView) {
     const View start{-2.5, 1.5, -2.0, 2.0};
     EXPECT_DOUBLE_EQ(magnification(start, start), 1.0);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtTest>
@@ -198,6 +199,33 @@ private slots:
         reference.settings = w().settings();
         QVERIFY(render_image(reference));
         QVERIFY(reference.image == w().state().image);
+    }
+
+    void theImageCanFollowTheWindowSize() {
+        plot();
+        const View start = w().settings().view();
+        const double pixel = (start.xmax - start.xmin) / 599;
+        w().resize(500, 420);
+        QTest::qWait(350);
+        QCOMPARE(w().settings().xres, 600);  // off by default: the size is the user's
+        QTest::keyClick(&w(), Qt::Key_F, Qt::ControlModifier);
+        const QSize area = w().scroll_area()->viewport()->size();
+        QCOMPARE(w().settings().xres, area.width());
+        QCOMPARE(w().settings().yres, area.height());
+        QVERIFY(w().rendering());
+        render_to_end();
+        const View fitted = w().settings().view();
+        QVERIFY(std::fabs((fitted.xmin + fitted.xmax) / 2 - (start.xmin + start.xmax) / 2) < 1e-12);
+        QVERIFY(std::fabs((fitted.xmax - fitted.xmin) / (area.width() - 1) - pixel) < 1e-12);
+        w().resize(700, 600);
+        QTRY_COMPARE(w().settings().xres, w().scroll_area()->viewport()->width());
+        render_to_end();
+        // Back goes to the earlier size.
+        QTest::keyClick(&w(), Qt::Key_Backspace);
+        render_to_end();
+        QCOMPARE(w().settings().xres, area.width());
+        QTest::keyClick(&w(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(!w().shell().follow_window);
     }
 
     void aLongSetUpReportsItsProgressInTheStatusBar() {
