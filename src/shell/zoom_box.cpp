@@ -21,7 +21,8 @@ Rect area(const BoxRect& b, int width, int height) { return Rect{b.left, b.top, 
 
 bool MainWindow::in_image_area(int x, int y) const {
     const Settings& s = live().settings;
-    return x >= 0 && y >= 0 && x < std::min(s.xres, view_->width()) && y < std::min(s.yres, view_->height());
+    const QSize client = view_->device_size();
+    return x >= 0 && y >= 0 && x < std::min(s.xres, client.width()) && y < std::min(s.yres, client.height());
 }
 
 void MainWindow::left_button_down(int x, int y) {

@@ -50,6 +50,14 @@ private slots:
         QCOMPARE(w->shell().zoom.startxpos, 60);
         QCOMPARE(w->shell().zoom.startypos, 40);
         QTest::mouseRelease(w->view(), Qt::LeftButton, {}, QPoint(30, 20));
+        QCoreApplication::processEvents();
+        // In a window smaller than the image the far corner is still image area.
+        w->resize(120, 120);
+        QCoreApplication::processEvents();
+        QVERIFY(w->view()->width() < 200 && w->view()->height() < 160);
+        QTest::mousePress(w->view(), Qt::LeftButton, {}, QPoint(99, 79));
+        QVERIFY(w->shell().zoom.drawbox);
+        QCOMPARE(w->shell().zoom.startxpos, 198);
         set_render_threads(1);
     }
 };
