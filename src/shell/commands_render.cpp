@@ -3,6 +3,7 @@
 
 #include "shell/command_groups.h"
 #include "shell/main_window.h"
+#include "shell/messages.h"
 
 namespace zoquel::shell {
 
@@ -28,6 +29,16 @@ void start_screen(MainWindow& w) {
 }
 
 }  // namespace
+
+void MainWindow::confirm_exit(std::function<void()> exit) {
+    if (!shell_.unsaved) {
+        exit();
+        return;
+    }
+    ui_->ask(text::kUnsavedExit, text::kTitle, [exit = std::move(exit)](bool yes) {
+        if (yes) exit();
+    });
+}
 
 void register_render_commands(CommandTable& table) {
     table.add(110, exit_program);

@@ -11,6 +11,7 @@
 
 #include "model/view_history.h"
 #include "render/driver.h"
+#include "rules/view_zoom.h"
 #include "render/live_state.h"
 #include "render/thumbnail.h"
 #include "shell/commands.h"
@@ -174,6 +175,8 @@ private:
     void after_driver_step(const DriverStep& step);
     bool navigation_key(int qt_key, Qt::KeyboardModifiers modifiers);
     bool view_navigable() const;
+    // The box of the image shown becomes the view, which renders at once.
+    void view_to_box(const PixelBox& box);
     void show_settings(const Settings& s);
     void render_stopped(bool finished);
     void update_status(bool force);

@@ -56,7 +56,9 @@ void StatusLine::show_drawing(long long ms, bool running) {
                                      : QStringLiteral("stopped after %1").arg(duration_text(ms)));
 }
 
-void StatusLine::show_done(long long ms) { progress_label_->setText(QStringLiteral("done in %1").arg(duration_text(ms))); }
+void StatusLine::show_done(long long ms) {
+    progress_label_->setText(QStringLiteral("done in %1").arg(duration_text(ms)));
+}
 
 void StatusLine::show_setup(const char* what, double fraction) {
     if (fraction < 0) {

@@ -100,7 +100,8 @@ void MainWindow::zoom_in() {
     LiveState& st = live();
     Settings& s = st.settings;
     z.zooming = false;
-    const PixelBox box{double(z.zoombox.left), double(z.zoombox.top), double(z.zoombox.right), double(z.zoombox.bottom)};
+    const BoxRect& b = z.zoombox;
+    const PixelBox box{double(b.left), double(b.top), double(b.right), double(b.bottom)};
     s.view() = zoomed_view(s.view(), st.render.geometry.xside, st.render.geometry.yside, s.xres, s.yres, box);
     setWindowTitle(text::kTitle);
     restart_image();
@@ -116,6 +117,14 @@ void MainWindow::cancel_box() {
     screen().copy_from(live().image, old, old.left, old.top);
     present(old);
     setWindowTitle(text::kTitle);
+}
+
+void MainWindow::redraw_box_outline() {
+    // A repaint put the image back under a box that still waits for Z: draw its outline again.
+    const ZoomState& z = shell_.zoom;
+    if (!z.erasebox || !(z.drawbox || z.zooming)) return;
+    const BoxRect& f = z.framezoombox;
+    screen().frame_rect(Rect{f.left, f.top, f.right, f.bottom}, kWhite);
 }
 
 void MainWindow::right_button_down(int x, int y) {

@@ -52,7 +52,8 @@ class ExplorerComfortTest : public QObject {
     }
     static void expect_near(const View& a, const View& b) {
         const double scale = std::max({std::fabs(a.xmin), std::fabs(a.xmax), std::fabs(a.ymin), std::fabs(a.ymax)});
-        for (int i = 0; i < 4; ++i) QVERIFY2(std::fabs(a[i] - b[i]) <= 8 * DBL_EPSILON * scale, qPrintable(QString::number(i)));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(std::fabs(a[i] - b[i]) <= 8 * DBL_EPSILON * scale, qPrintable(QString::number(i)));
     }
 
 private slots:
