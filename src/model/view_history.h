@@ -17,6 +17,11 @@ public:
 
     // An image of these settings starts. The same settings as the current entry add nothing.
     void visit(const Settings& s);
+    // The current image's settings as its render left them (a Julia image keeps its constant,
+    // a paused one may have taken another palette): going back returns to them.
+    void update_current(const Settings& s) {
+        if (!entries_.empty()) entries_[current_] = s;
+    }
     // The entry before or after the current one, which becomes current; nothing at an end.
     std::optional<Settings> back();
     std::optional<Settings> forward();

@@ -44,6 +44,7 @@ void MainWindow::update_status(bool force) {
 }
 
 void MainWindow::render_stopped(bool finished) {
+    history_.update_current(settings());
     if (render_clock_.isValid()) render_ms_ += render_clock_.elapsed();
     render_clock_.invalidate();
     update_status(true);

@@ -31,6 +31,12 @@ TEST(ViewHistory, BackAndForwardWalkTheVisitedSettings) {
     EXPECT_FALSE(h.can_go_forward());
     EXPECT_EQ(h.size(), 3u);
     EXPECT_EQ(h.back(), with_xmin(1));
+    // What a render leaves in the settings stays with its entry.
+    Settings rendered = with_xmin(1);
+    rendered.cxsave = 0.5;
+    h.update_current(rendered);
+    h.forward();
+    EXPECT_EQ(h.back(), rendered);
 }
 
 TEST(ViewHistory, KeepsWholeSettingsAndTheNewestEntriesWhenFull) {

@@ -65,6 +65,12 @@ private slots:
             register_command_groups(t);
             t.hooks.closing_splash = [this](MainWindow&) { ++closing_splashes_; };
             t.add(9300, [](MainWindow& mw) { mw.settings().ftype = 1; });
+            t.add(9302, [](MainWindow& mw) {
+                mw.settings().ftype = 0;
+                mw.settings().method = 1;
+                mw.settings().pc[0].jcx = -0.75;
+                mw.settings().pc[0].jcy = 0.1;
+            });
             t.add(9301, [](MainWindow& mw) {
                 mw.settings().xres = 320;
                 mw.settings().yres = 200;
@@ -81,8 +87,8 @@ private slots:
         std::vector<Settings> settings;
         std::vector<Surface> images;
         auto keep = [&] {
-            settings.push_back(w().settings());
             render_to_end();
+            settings.push_back(w().settings());
             images.push_back(w().state().image);
         };
         QTest::keyClick(&w(), Qt::Key_F1);
@@ -95,6 +101,9 @@ private slots:
             keep();
         }
         w().run_command(9300);  // another type
+        QTest::keyClick(&w(), Qt::Key_F1);
+        keep();
+        w().run_command(9302);  // a Julia set, which leaves its constant in the settings
         QTest::keyClick(&w(), Qt::Key_F1);
         keep();
         w().run_command(9301);  // another size
