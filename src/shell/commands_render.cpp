@@ -1,3 +1,4 @@
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <algorithm>
 
@@ -37,6 +38,21 @@ void MainWindow::confirm_exit(std::function<void()> exit) {
     }
     ui_->ask(text::kUnsavedExit, text::kTitle, [exit = std::move(exit)](bool yes) {
         if (yes) exit();
+    });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close button ends the program without the closing picture, but not without asking
+    // for an unsaved image either.
+    if (!isVisible() || close_confirmed_ || !shell_.unsaved) {
+        close_confirmed_ = false;
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    confirm_exit([this] {
+        close_confirmed_ = true;
+        QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
     });
 }
 

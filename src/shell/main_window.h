@@ -160,6 +160,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -197,6 +198,7 @@ private:
     std::optional<QPoint> pan_start_;
     QTimer fit_timer_;         // a resize settles before the image follows it
     bool fit_pending_ = false;  // the window changed size during a render
+    bool close_confirmed_ = false;
     std::unique_ptr<QtHost> host_;
     CommandTable commands_;
     ShellState shell_;

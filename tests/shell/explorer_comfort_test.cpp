@@ -291,6 +291,17 @@ private slots:
         QVERIFY(!w().isVisible());
         QCOMPARE(closing_splashes_, 2);
 
+        // The close button asks too, and closes without the closing picture on yes.
+        w().show();
+        ui_->answers = {MessageAnswer::no, MessageAnswer::yes};
+        QVERIFY(!w().close());
+        QCoreApplication::processEvents();
+        QVERIFY(w().isVisible());
+        w().close();
+        QTRY_VERIFY(!w().isVisible());
+        QCOMPARE(closing_splashes_, 2);
+        QCOMPARE(ui_->messages.back().text, std::string(text::kUnsavedExit));
+
         // Saved parameters reproduce the image: Exit goes at once.
         w().show();
         QTemporaryDir dir;
