@@ -77,6 +77,20 @@ void ImageView::paintEvent(QPaintEvent* event) {
     }
 }
 
+bool ImageView::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // On another screen the scale may differ: the same image takes another logical size.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        if (image_size_.isValid()) set_image_size(image_size_.width(), image_size_.height());
+        if (on_resize) {
+            const QSize d = device_size();
+            on_resize(d.width(), d.height());
+        }
+        update();
+    }
+    return handled;
+}
+
 void ImageView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The scale may have changed with the screen: keep the minimum at the image's device size.
