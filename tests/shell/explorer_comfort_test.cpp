@@ -10,6 +10,7 @@
 #include <cfloat>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "model/pixel_image.h"
 #include "render/driver.h"
@@ -256,6 +257,23 @@ private slots:
     }
 
     void menusOpenFromTheKeyboardAndShowTheirKeys() {
+        // Mnemonics only underline: every text reads as before without its '&'.
+        const std::map<int, const char*> items = {
+            {100, "Load Parameter File (L)"}, {103, "Save Image and Parameters (S)"}, {106, "Save Parameters Only (O)"},
+            {110, "Exit (Esc)"}, {115, "Plot Fractal (F1)   "}, {120, "Fractal Type (F7)"}, {125, "Parameters (F8)"},
+            {128, "Julia Samples (F9)"}, {130, "Cardioid Border (F10)"}, {135, "MAP File (M)"},
+            {140, "Default Palette (D)"}, {145, "Greyscale Palette (G)"}, {150, "Biomorph BW Palette (Alt + B)"},
+            {155, "Outside Coloring (F11)"}, {158, "Inside Coloring (F12)"}, {180, "Help Topics (F2)"},
+            {185, "About (F3)"}, {190, "Fractal Formulae (F4)"}, {192, "Julia Level Sets (F5)"}, {194, "DLA Help (F6)"}};
+        for (const auto& [id, text] : items) QCOMPARE(w().action(id)->text().remove(QLatin1Char('&')), QString(text));
+        QStringList titles;
+        for (QAction* a : w().menuBar()->actions()) titles << a->text().remove(QLatin1Char('&'));
+        QCOMPARE(titles, (QStringList{"File   ", "Plot Fractal (F1)   ", "Options   "}));
+        titles.clear();
+        for (QAction* a : w().menuBar()->actions().back()->menu()->actions())
+            if (a->menu()) titles << a->text().remove(QLatin1Char('&'));
+        QCOMPARE(titles, (QStringList{"Julia Parameters", "Palette", "Coloring", "Help"}));
+
         QMenu* file = w().menuBar()->actions().front()->menu();
         QVERIFY(file);
         QCOMPARE(w().action(100)->shortcut(), QKeySequence(Qt::Key_L));
