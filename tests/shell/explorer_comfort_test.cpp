@@ -265,7 +265,8 @@ private slots:
             {140, "Default Palette (D)"}, {145, "Greyscale Palette (G)"}, {150, "Biomorph BW Palette (Alt + B)"},
             {155, "Outside Coloring (F11)"}, {158, "Inside Coloring (F12)"}, {180, "Help Topics (F2)"},
             {185, "About (F3)"}, {190, "Fractal Formulae (F4)"}, {192, "Julia Level Sets (F5)"}, {194, "DLA Help (F6)"}};
-        for (const auto& [id, text] : items) QCOMPARE(w().action(id)->text().remove(QLatin1Char('&')), QString(text));
+        for (const auto& [id, text] : items)
+            QCOMPARE(w().action(id)->text().remove(QLatin1Char('&')), QString(text));
         QStringList titles;
         for (QAction* a : w().menuBar()->actions()) titles << a->text().remove(QLatin1Char('&'));
         QCOMPARE(titles, (QStringList{"File   ", "Plot Fractal (F1)   ", "Options   "}));
