@@ -199,6 +199,7 @@ private:
     QTimer fit_timer_;         // a resize settles before the image follows it
     bool fit_pending_ = false;  // the window changed size during a render
     bool close_confirmed_ = false;
+    std::optional<QPoint> pointer_;  // the image pixel under the pointer, for the status line
     std::unique_ptr<QtHost> host_;
     CommandTable commands_;
     ShellState shell_;

@@ -15,6 +15,7 @@ constexpr int kStatusIntervalMs = 100;
 }  // namespace
 
 void MainWindow::pointer_at(std::optional<QPoint> pixel) {
+    pointer_ = pixel;
     const Settings& s = settings();
     if (!pixel || !in_image_area(pixel->x(), pixel->y()) || is_whole_image(s.ftype) || s.xres < 2 || s.yres < 2) {
         status_->show_pointer(std::nullopt, 0);
@@ -45,6 +46,8 @@ void MainWindow::update_status(bool force) {
 
 void MainWindow::render_stopped(bool finished) {
     history_.update_current(settings());
+    // The pointer stays where it was over a new view.
+    pointer_at(pointer_);
     if (render_clock_.isValid()) render_ms_ += render_clock_.elapsed();
     render_clock_.invalidate();
     update_status(true);

@@ -202,6 +202,11 @@ private slots:
             QCOMPARE(p->im, g.row_y(corner.y()));
             QVERIFY(w().status().pointer_text().contains(QString::number(p->re, 'f', 4)));
         }
+        // A new view under a still pointer: the status line follows the new image.
+        move_to(QPoint(300, 300));
+        QTest::keyClick(&w(), Qt::Key_Plus);
+        render_to_end();
+        QCOMPARE(w().status().pointer()->re, w().render().geometry.column_x(300));
         move_to(QPoint(650, 10));  // beside the image
         QVERIFY(!w().status().pointer());
         // The status bar is not the image: no pixel of it changed.
