@@ -11,4 +11,5 @@ set(ZOQUEL_RULES_SOURCES
   rules/chaos_mode_form.cpp
   rules/pgm_forms.cpp
   rules/julia_choice.cpp
+  rules/view_zoom.cpp
 )

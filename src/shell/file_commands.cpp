@@ -56,6 +56,8 @@ bool save_parameters(MainWindow& w, const std::string& path) {
         return false;
     }
     show(w, file_message(FileMessage::parameters_saved, bare_file_name(path)));
+    // The parameters reproduce the image: nothing is lost on exit.
+    w.shell().unsaved = false;
     return true;
 }
 
