@@ -172,6 +172,18 @@ DeepView zoomed_view(const DeepView& v, int xres, int yres, double x0, double y0
     return out;
 }
 
+DeepView resized_view(const DeepView& v, int xres, int new_xres, int new_yres) {
+    const long bits = precision_bits(v.width, xres) + 64;
+    Big w(bits);
+    set_text(w, v.width);
+    mpfr_mul_si(w, w, std::max(1, new_xres - 1), MPFR_RNDN);
+    mpfr_div_si(w, w, std::max(1, xres - 1), MPFR_RNDN);
+    DeepView out = v;
+    out.width = decimal_text(w, 64);
+    out.corners = nearest_corners(out, new_xres, new_yres);
+    return out;
+}
+
 DeepView deep_view_of(int ftype, int method, const View& view, int xres, int yres) {
     Big re(256), im(256), w(256);
     mpfr_set_d(re, view.xmin, MPFR_RNDN), mpfr_add_d(re, re, view.xmax, MPFR_RNDN), mpfr_div_2ui(re, re, 1, MPFR_RNDN);

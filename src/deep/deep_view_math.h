@@ -44,6 +44,9 @@ bool uses_deep_path(const Settings& s);
 // from the image's shape, as pixels stay square.
 DeepView zoomed_view(const DeepView& v, int xres, int yres, double x0, double y0, double x1, double y1);
 
+// The view of an image of another size with the same centre and pixel step.
+DeepView resized_view(const DeepView& v, int xres, int new_xres, int new_yres);
+
 // A deep view of a double view (its centre and width, exactly as the doubles say).
 DeepView deep_view_of(int ftype, int method, const View& view, int xres, int yres);
 

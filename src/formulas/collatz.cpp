@@ -281,11 +281,14 @@ CollatzRootTable cncalculateroots(std::complex<double> a0, Host& host) {
     draw_text(screen, 20, 10, " calculating roots ", pack(0x00, 0xFF, 0xFF));
     screen.fill_rect(Rect{20, 41, 326, 60}, kWhite);
     host.present(Rect{0, 0, 345, 100});
+    int columns = 0;
     CollatzRootTable found = scan_collatz_roots(a0, [&](double x0) {
         const int x = int(5 * x0) + 173;
         screen.fill_rect(Rect{x, 44, x + 1, 57}, pack(255, 0, 0));
         host.present(Rect{x, 44, x + 1, 57});
+        host.progress("calculating roots", ++columns / 600.0);
     });
+    host.progress("calculating roots", -1);
     screen.copy_from(under, under.bounds(), 0, 0);
     host.present(panel);
     host.end_busy();

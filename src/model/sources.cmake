@@ -7,4 +7,5 @@ set(ZOQUEL_MODEL_SOURCES
   model/whole_image.cpp
   model/named_settings.cpp
   model/number_text.cpp
+  model/view_history.cpp
 )

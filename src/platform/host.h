@@ -30,6 +30,9 @@ public:
                                       MessageButtons buttons = MessageButtons::ok) = 0;
     // Seconds since midnight, for seeding the random generator.
     virtual unsigned time_of_day() = 0;
+    // How far a long set-up has come (0..1), for a front end that shows it beside the image;
+    // a negative fraction says it is over. Called at most a few hundred times per set-up.
+    virtual void progress(const char* /*what*/, double /*fraction*/) {}
 };
 
 // A host with no window: waits return at once, messages go to standard error.

@@ -6,10 +6,10 @@
 
 namespace zoquel {
 
-ZoomOutcome zoom_to_box(Settings& s, const View& double_view, int left, int top, int right, int bottom) {
+ZoomOutcome zoom_to_box(Settings& s, const View& double_view, const PixelBox& box) {
     const DeepView* deep = active_deep_view(s);
     const bool deep_capable = has_deep_path(s);
-    if (right <= left || bottom <= top || (!deep && !(double_view.xmax > double_view.xmin))) {
+    if (box.right <= box.left || box.bottom <= box.top || (!deep && !(double_view.xmax > double_view.xmin))) {
         // Nothing to measure a deep view by: the doubles, as they come.
         s.deep.reset();
         s.view() = double_view;
@@ -32,7 +32,7 @@ ZoomOutcome zoom_to_box(Settings& s, const View& double_view, int left, int top,
     }
     // Exact from here on: the box within the deep view (or the one the doubles stand for).
     const DeepView from = deep ? *deep : deep::deep_view_of(s.ftype, s.method, s.view(), s.xres, s.yres);
-    DeepView to = deep::zoomed_view(from, s.xres, s.yres, left, top, right, bottom);
+    DeepView to = deep::zoomed_view(from, s.xres, s.yres, box.left, box.top, box.right, box.bottom);
     s.view() = to.corners;
     s.deep = std::move(to);
     return {true, {}};
@@ -58,11 +58,26 @@ std::string commit_deep_view_form(Settings& s, const DeepViewForm& form) {
     return {};
 }
 
-std::string title_with_magnification(const Settings& s, const std::string& base) {
+bool resize_deep_view(Settings& s, int new_xres, int new_yres) {
     const DeepView* deep = active_deep_view(s);
-    if (!deep) return base;
+    if (!deep) return false;
+    DeepView to = deep::resized_view(*deep, s.xres, new_xres, new_yres);
+    s.xres = new_xres;
+    s.yres = new_yres;
+    s.view() = to.corners;
+    s.deep = std::move(to);
+    return true;
+}
+
+std::string deep_magnification(const Settings& s) {
+    const DeepView* deep = active_deep_view(s);
+    if (!deep) return {};
     const View& home = type_info(s.ftype).default_view[std::size_t(s.method)];
-    return base + " - magnification " + deep::magnification_text(*deep, home.xmax - home.xmin);
+    return deep::magnification_text(*deep, home.xmax - home.xmin);
+}
+
+std::string title_with_magnification(const Settings& s, const std::string& base) {
+    return active_deep_view(s) ? base + " - magnification " + deep_magnification(s) : base;
 }
 
 }  // namespace zoquel

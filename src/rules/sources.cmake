@@ -12,4 +12,5 @@ set(ZOQUEL_RULES_SOURCES
   rules/pgm_forms.cpp
   rules/julia_choice.cpp
   rules/deep_zoom.cpp
+  rules/view_zoom.cpp
 )

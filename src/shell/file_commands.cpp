@@ -59,6 +59,8 @@ bool save_parameters(MainWindow& w, const std::string& path) {
         return false;
     }
     show(w, file_message(FileMessage::parameters_saved, bare_file_name(path)));
+    // The parameters reproduce the image: nothing is lost on exit.
+    w.shell().unsaved = false;
     if (!has_extension(path, "zqt") && active_deep_view(w.settings()))
         show(w, file_message(FileMessage::deep_view_as_zq, bare_file_name(path)));
     return true;

@@ -59,6 +59,7 @@ void MainWindow::handle_key(int qt_key, Qt::KeyboardModifiers modifiers) {
                 input_while_rendering(std::nullopt);
             return;
         }
+        if (navigation_key(qt_key, modifiers)) return;
 
         const Settings before = s;
         const int t = s.ftype;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
@@ -8,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "model/view_history.h"
 #include "render/driver.h"
+#include "rules/view_zoom.h"
 #include "render/live_state.h"
 #include "render/thumbnail.h"
 #include "shell/commands.h"
@@ -17,10 +20,12 @@
 #include "shell/zoom_box.h"
 
 class QAction;
+class QScrollArea;
 
 namespace zoquel::shell {
 
 class ImageView;
+class StatusLine;
 
 // The main window's own state: what the finished image allows (a zoom box, the thumbnail,
 // orbits), the zoom box, the thumbnail and orbit overlays, the palette preview switch and the
@@ -35,6 +40,8 @@ struct ShellState {
     bool palpreview = true;     // preview a MAP file's palette and ask before taking it
     Palette paltemp{};          // a MAP file's palette waiting to be accepted
     bool firstjlevel = true;    // the Julia level-set help not yet shown
+    bool unsaved = false;       // a finished image not saved since: Exit asks first
+    bool follow_window = false;  // the image size follows the window (Ctrl+F)
     // Set by the parameter and gingerbread-men dialogs, read and cleared by their commands.
     bool newdimensions = false, drestore = false, prestore = false, newa0 = false;
     Surface jhdc{kThumbnailSize, kThumbnailSize};  // the window pixels under the Julia thumbnail
@@ -69,6 +76,9 @@ public:
     UserInterface& ui() { return *ui_; }
     CommandTable& commands() { return commands_; }
     ImageView* view() const { return view_; }
+    QScrollArea* scroll_area() const { return scroll_; }
+    StatusLine& status() { return *status_; }
+    ViewHistory& history() { return history_; }
     Surface& screen() { return host_->screen(); }
     int xscreen() const { return xscreen_; }
     int yscreen() const { return yscreen_; }
@@ -117,6 +127,27 @@ public:
     void stop_animation();
     bool animating() const { return animation_ != nullptr; }
 
+    // Navigation (navigation.cpp). Back and Forward render the settings of the image before or
+    // after the current one in the history; the rest act on a finished per-pixel image, with
+    // the zoom box's arithmetic, and render the new view at once. Points are image pixels.
+    void go_back();
+    void go_forward();
+    void wheel_zoom(int x, int y, int notches);
+    void zoom_about(double x, double y, double factor);
+    void pan_view(double dx, double dy);
+    void begin_pan(int x, int y);
+    void pan_move(int x, int y);
+    void end_pan(int x, int y);
+    bool panning() const { return pan_start_.has_value(); }
+    // With follow_window: the image takes the size of the window's image area, keeping the
+    // view's centre and pixel size, and renders again if an image was shown.
+    void fit_image_to_window();
+    void set_follow_window(bool on);
+    // The pointer is over this pixel (or left the image): the status line follows.
+    void pointer_at(std::optional<QPoint> pixel);
+    // Exit asks first when the image changed since it was last saved; `exit` runs on yes.
+    void confirm_exit(std::function<void()> exit);
+
     // The menu item or top-level entry of a command.
     QAction* action(int id) const;
 
@@ -129,6 +160,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -142,12 +174,32 @@ private:
     void cancel_box();   // X
     // What the window may do after the driver's call: zoom, thumbnail, orbits.
     void after_driver_step(const DriverStep& step);
+    bool navigation_key(int qt_key, Qt::KeyboardModifiers modifiers);
+    bool view_navigable() const;
+    // The box of the image shown becomes the view, which renders at once.
+    void view_to_box(const PixelBox& box);
+    void show_settings(const Settings& s);
+    void render_stopped(bool finished);
+    void update_status(bool force);
+    void redraw_box_outline();
+    void image_size_changed();
 
     friend struct KeyHandling;
 
     std::unique_ptr<QtUserInterface> own_ui_;
     UserInterface* ui_ = nullptr;
     ImageView* view_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    std::unique_ptr<StatusLine> status_;
+    ViewHistory history_;
+    QElapsedTimer render_clock_, status_clock_;
+    long long render_ms_ = 0;  // time spent on the image before the current run
+    int wheel_delta_ = 0;      // wheel angle not yet a whole notch
+    std::optional<QPoint> pan_start_;
+    QTimer fit_timer_;         // a resize settles before the image follows it
+    bool fit_pending_ = false;  // the window changed size during a render
+    bool close_confirmed_ = false;
+    std::optional<QPoint> pointer_;  // the image pixel under the pointer, for the status line
     std::unique_ptr<QtHost> host_;
     CommandTable commands_;
     ShellState shell_;

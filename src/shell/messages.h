@@ -5,6 +5,8 @@ namespace zoquel::shell::text {
 
 inline constexpr const char* kTitle = "Zoquel";
 inline constexpr const char* kAspectRatioTitle = "     aspect ratio:  %.6f";
+inline constexpr const char* kUnsavedExit =
+    "The image has changed since it was last saved.\n\nExit anyway?";
 
 inline constexpr const char* kCaptionZoquel = "Zoquel";
 inline constexpr const char* kCaptionError = "Error";

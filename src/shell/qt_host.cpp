@@ -26,10 +26,10 @@ void QtHost::present(const Rect& area) {
     view_->mark_presented(q);
     // Inside a long core call the event loop does not run: paint now, at the display's rate.
     if (since_flush_.elapsed() >= kFlushIntervalMs) {
-        view_->repaint(q);
+        view_->repaint_device(q);
         since_flush_.restart();
     } else {
-        view_->update(q);
+        view_->update_device(q);
     }
 }
 
@@ -60,6 +60,14 @@ void QtHost::end_busy() {
 MessageAnswer QtHost::message_box(const std::string& text, const std::string& caption, MessageIcon icon,
                                   MessageButtons buttons) {
     return ui_->message_box(text, caption, icon, buttons, false);
+}
+
+void QtHost::progress(const char* what, double fraction) {
+    if (!on_progress) return;
+    // The end and the first report always show; the rest at the display's rate.
+    if (fraction >= 0 && since_progress_.isValid() && since_progress_.elapsed() < kFlushIntervalMs) return;
+    since_progress_.start();
+    on_progress(what, fraction);
 }
 
 unsigned QtHost::time_of_day() { return unsigned(QTime::currentTime().msecsSinceStartOfDay() / 1000); }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QElapsedTimer>
 #include <QObject>
+#include <functional>
 
 #include "platform/host.h"
 #include "shell/user_interface.h"
@@ -24,6 +25,9 @@ public:
     MessageAnswer message_box(const std::string& text, const std::string& caption, MessageIcon icon,
                               MessageButtons buttons = MessageButtons::ok) override;
     unsigned time_of_day() override;
+    void progress(const char* what, double fraction) override;
+    // Shows a set-up's progress; called at the display's rate at most.
+    std::function<void(const char* what, double fraction)> on_progress;
 
     void set_user_interface(UserInterface* ui) { ui_ = ui; }
     UserInterface& user_interface() { return *ui_; }
@@ -37,7 +41,7 @@ private:
     UserInterface* ui_;
     Surface screen_;
     bool busy_ = false;
-    QElapsedTimer since_flush_;
+    QElapsedTimer since_flush_, since_progress_;
 };
 
 }  // namespace zoquel::shell

@@ -6,6 +6,10 @@ set(ZOQUEL_SHELL_SOURCES
   shell/main_window.cpp
   shell/keys.cpp
   shell/zoom_box.cpp
+  shell/navigation.cpp
+  shell/window_status.cpp
+  shell/window_fit.cpp
+  shell/status_line.cpp
   shell/command_groups.cpp
   shell/commands_render.cpp
   shell/commands_palette.cpp

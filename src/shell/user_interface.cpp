@@ -46,6 +46,19 @@ std::optional<std::string> QtUserInterface::save_file(const FileDialogRequest& r
     return run_file_dialog(owner_, request, true);
 }
 
+void QtUserInterface::ask(const std::string& text, const std::string& caption, std::function<void(bool yes)> answered) {
+    auto* box = new QMessageBox(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
+                                QMessageBox::Yes | QMessageBox::No, owner_);
+    box->setObjectName(QStringLiteral("question"));
+    box->setDefaultButton(QMessageBox::No);
+    box->setWindowModality(Qt::WindowModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QMessageBox::finished, box, [box, answered = std::move(answered)](int) {
+        answered(box->clickedButton() == box->button(QMessageBox::Yes));
+    });
+    box->open();
+}
+
 MessageAnswer RecordingUserInterface::message_box(const std::string& text, const std::string& caption,
                                                   MessageIcon icon, MessageButtons buttons, bool owned) {
     messages.push_back({text, caption, icon, buttons, owned});

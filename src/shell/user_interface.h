@@ -1,5 +1,6 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,12 @@ public:
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<std::string> open_file(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> save_file(const FileDialogRequest& request) = 0;
+    // A yes/no question over the main window that does not hold up its caller: `answered`
+    // runs with the answer, now or once the user gives it.
+    virtual void ask(const std::string& text, const std::string& caption, std::function<void(bool yes)> answered) {
+        answered(message_box(text, caption, MessageIcon::exclamation, MessageButtons::yes_no, true) ==
+                 MessageAnswer::yes);
+    }
 };
 
 // The real boxes and dialogs.
@@ -41,6 +48,8 @@ public:
                               MessageButtons buttons, bool owned) override;
     std::optional<std::string> open_file(const FileDialogRequest& request) override;
     std::optional<std::string> save_file(const FileDialogRequest& request) override;
+    // Window-modal and answered through a signal: no nested event loop.
+    void ask(const std::string& text, const std::string& caption, std::function<void(bool yes)> answered) override;
 
 private:
     QWidget* owner_;

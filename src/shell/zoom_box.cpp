@@ -6,21 +6,13 @@
 
 #include "render/driver.h"
 #include "render/thumbnail.h"
+#include "rules/view_zoom.h"
 #include "shell/image_view.h"
 #include "shell/main_window.h"
 #include "rules/deep_zoom.h"
 #include "shell/messages.h"
 
 namespace zoquel::shell {
-
-View zoomed_view(const View& v, double xside, double yside, int xres, int yres, const BoxRect& box) {
-    View z;
-    z.xmin = v.xmin + box.left * xside / (xres - 1);
-    z.ymin = v.ymax - box.bottom * yside / (yres - 1);
-    z.xmax = v.xmin + box.right * xside / (xres - 1);
-    z.ymax = v.ymax - box.top * yside / (yres - 1);
-    return z;
-}
 
 namespace {
 
@@ -30,7 +22,8 @@ Rect area(const BoxRect& b, int width, int height) { return Rect{b.left, b.top, 
 
 bool MainWindow::in_image_area(int x, int y) const {
     const Settings& s = live().settings;
-    return x >= 0 && y >= 0 && x < std::min(s.xres, view_->width()) && y < std::min(s.yres, view_->height());
+    const QSize client = view_->device_size();
+    return x >= 0 && y >= 0 && x < std::min(s.xres, client.width()) && y < std::min(s.yres, client.height());
 }
 
 void MainWindow::left_button_down(int x, int y) {
@@ -109,8 +102,9 @@ void MainWindow::zoom_in() {
     Settings& s = st.settings;
     z.zooming = false;
     const BoxRect& b = z.zoombox;
-    const View doubles = zoomed_view(s.view(), st.render.geometry.xside, st.render.geometry.yside, s.xres, s.yres, b);
-    const ZoomOutcome outcome = zoom_to_box(s, doubles, b.left, b.top, b.right, b.bottom);
+    const PixelBox box{double(b.left), double(b.top), double(b.right), double(b.bottom)};
+    const View doubles = zoomed_view(s.view(), st.render.geometry.xside, st.render.geometry.yside, s.xres, s.yres, box);
+    const ZoomOutcome outcome = zoom_to_box(s, doubles, box);
     if (!outcome.zoomed) {
         cancel_box();
         message(outcome.refusal, text::kTitle);
@@ -130,6 +124,14 @@ void MainWindow::cancel_box() {
     screen().copy_from(live().image, old, old.left, old.top);
     present(old);
     setWindowTitle(QString::fromStdString(title_with_magnification(live().settings, text::kTitle)));
+}
+
+void MainWindow::redraw_box_outline() {
+    // A repaint put the image back under a box that still waits for Z: draw its outline again.
+    const ZoomState& z = shell_.zoom;
+    if (!z.erasebox || !(z.drawbox || z.zooming)) return;
+    const BoxRect& f = z.framezoombox;
+    screen().frame_rect(Rect{f.left, f.top, f.right, f.bottom}, kWhite);
 }
 
 void MainWindow::right_button_down(int x, int y) {

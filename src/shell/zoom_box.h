@@ -18,7 +18,4 @@ struct ZoomState {
     int width = 0, height = 0;  // the area to restore when erasing
 };
 
-// The box's pixel edges become the new corner pixels of the view.
-View zoomed_view(const View& v, double xside, double yside, int xres, int yres, const BoxRect& box);
-
 }  // namespace zoquel::shell

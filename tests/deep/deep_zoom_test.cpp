@@ -10,9 +10,8 @@ namespace {
 
 // The box's view in doubles, as the explorer computes it.
 View double_box(const View& v, int xres, int yres, int left, int top, int right, int bottom) {
-    const double xs = v.xmax - v.xmin, ys = v.ymax - v.ymin;
-    return View{v.xmin + left * xs / (xres - 1), v.xmin + right * xs / (xres - 1), v.ymax - bottom * ys / (yres - 1),
-                v.ymax - top * ys / (yres - 1)};
+    return zoomed_view(v, v.xmax - v.xmin, v.ymax - v.ymin, xres, yres,
+                       PixelBox{double(left), double(top), double(right), double(bottom)});
 }
 
 Settings fresh(int ftype) {
@@ -23,7 +22,8 @@ Settings fresh(int ftype) {
 }
 
 ZoomOutcome zoom(Settings& s, int left, int top, int right, int bottom) {
-    return zoom_to_box(s, double_box(s.view(), s.xres, s.yres, left, top, right, bottom), left, top, right, bottom);
+    return zoom_to_box(s, double_box(s.view(), s.xres, s.yres, left, top, right, bottom),
+                       PixelBox{double(left), double(top), double(right), double(bottom)});
 }
 
 // Zooms that doubles resolve give the doubles' view as before; past them type 0 goes on in a
@@ -35,6 +35,7 @@ TEST(DeepZoom, DoublesWhileTheyResolveThenExactForTypeZeroOnly) {
     ASSERT_TRUE(zoom(s, 100, 200, 400, 500).zoomed);
     EXPECT_EQ(s.view(), expected);
     EXPECT_FALSE(s.deep);
+    EXPECT_EQ(deep_magnification(s), "");
     EXPECT_EQ(title_with_magnification(s, "Zoquel"), "Zoquel");
 
     for (int k = 0; k < 100; ++k) ASSERT_TRUE(zoom(s, 290, 297, 300, 307).zoomed);  // about 60x each
@@ -44,6 +45,16 @@ TEST(DeepZoom, DoublesWhileTheyResolveThenExactForTypeZeroOnly) {
     EXPECT_NE(title_with_magnification(s, "Zoquel").find("Zoquel - magnification"), std::string::npos);
     // 100 zooms of 10/599 from the width 3 * 300/599: about 1e-178.
     EXPECT_NE(s.deep->width.find("e-17"), std::string::npos) << s.deep->width;
+    EXPECT_NE(deep_magnification(s).find("e+17"), std::string::npos) << deep_magnification(s);
+
+    // A new image size keeps the centre and the pixel step exactly.
+    const DeepView before_resize = *s.deep;
+    ASSERT_TRUE(resize_deep_view(s, 1199, 300));
+    EXPECT_EQ(s.deep->re, before_resize.re);
+    EXPECT_EQ(s.xres, 1199);
+    EXPECT_EQ(s.view(), s.deep->corners);
+    EXPECT_FALSE(deep::pixel_step(*s.deep, 1199) < deep::pixel_step(before_resize, 600)) << s.deep->width;
+    EXPECT_FALSE(deep::pixel_step(before_resize, 600) < deep::pixel_step(*s.deep, 1199)) << s.deep->width;
 
     Settings newton = fresh(1);
     const View before = newton.view();

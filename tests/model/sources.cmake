@@ -4,4 +4,5 @@ set(ZOQUEL_MODEL_TESTS
   model/canvas_test.cpp
   model/named_settings_test.cpp
   model/number_text_test.cpp
+  model/view_history_test.cpp
 )

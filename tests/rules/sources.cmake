@@ -3,4 +3,5 @@ set(ZOQUEL_RULES_TESTS
   rules/newton_options_test.cpp
   rules/vl_lyapunov_forms_test.cpp
   rules/parameter_layout_test.cpp
+  rules/view_zoom_test.cpp
 )

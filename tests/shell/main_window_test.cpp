@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QApplication>
 #include <QtTest>
 #include <cmath>
@@ -115,11 +117,15 @@ private slots:
         QCOMPARE(shallow.startup_error(), 3);
     }
 
+    // A menu text as the user reads it: a mnemonic's '&' only underlines.
+    static QString shown(const QAction* a) { return a->text().remove(QLatin1Char('&')); }
+
     void menusCarryTheirCommands() {
-        QCOMPARE(w().action(115)->text(), QStringLiteral("Plot Fractal (F1)   "));
-        QCOMPARE(w().action(150)->text(), QStringLiteral("Biomorph BW Palette (Alt + B)"));
-        QCOMPARE(w().action(100)->text(), QStringLiteral("Load Parameter File (L)"));
-        QCOMPARE(w().action(194)->text(), QStringLiteral("DLA Help (F6)"));
+        QCOMPARE(shown(w().action(115)), QStringLiteral("Plot Fractal (F1)   "));
+        QCOMPARE(shown(w().action(150)), QStringLiteral("Biomorph BW Palette (Alt + B)"));
+        QCOMPARE(shown(w().action(100)), QStringLiteral("Load Parameter File (L)"));
+        QCOMPARE(shown(w().action(194)), QStringLiteral("DLA Help (F6)"));
+        QCOMPARE(shown(w().action(110)), QStringLiteral("Exit (Esc)"));
         QCOMPARE(accelerator_command(Qt::Key_B, Qt::AltModifier), std::optional<int>(150));
         QCOMPARE(accelerator_command(Qt::Key_B, Qt::NoModifier), std::nullopt);
         QCOMPARE(accelerator_command(Qt::Key_M, Qt::AltModifier), std::nullopt);
@@ -568,15 +574,30 @@ private slots:
         w().state().types = &standard_types();
     }
 
-    void aSmallWindowShowsWhatFitsAndRepaintsTheRestFromTheImage() {
+    void aSmallWindowScrollsToEveryCornerOfTheImage() {
         w().resize(300, 250);
         QCoreApplication::processEvents();
-        const int vw = w().view()->width(), vh = w().view()->height();
-        QVERIFY(vw < 600 && vh < 600);
-        QCOMPARE(w().screen().width(), vw);
+        QWidget* viewport = w().scroll_area()->viewport();
+        QVERIFY(viewport->width() < 600 && viewport->height() < 600);
+        QCOMPARE(w().view()->size(), QSize(600, 600));
+        QCOMPARE(w().screen().width(), 600);
         QTest::keyClick(&w(), Qt::Key_F1);
         render_to_end();
-        QVERIFY(screen_matches_image(Rect{0, 0, vw, vh}));
+        QVERIFY(screen_matches_image(Rect{0, 0, 600, 600}));
+        QScrollBar* h = w().scroll_area()->horizontalScrollBar();
+        QScrollBar* v = w().scroll_area()->verticalScrollBar();
+        for (const QPoint corner : {QPoint(0, 0), QPoint(599, 0), QPoint(0, 599), QPoint(599, 599)}) {
+            h->setValue(corner.x() ? h->maximum() : h->minimum());
+            v->setValue(corner.y() ? v->maximum() : v->minimum());
+            QCoreApplication::processEvents();
+            const QPoint at = w().view()->mapTo(viewport, corner);
+            QVERIFY2(viewport->rect().contains(at), qPrintable(QStringLiteral("%1,%2").arg(at.x()).arg(at.y())));
+        }
+        // Clicks still land on image pixels, wherever the image is scrolled to.
+        QTest::mousePress(w().view(), Qt::LeftButton, {}, QPoint(590, 590));
+        QCOMPARE(w().shell().zoom.startxpos, 590);
+        QTest::mouseRelease(w().view(), Qt::LeftButton, {}, QPoint(590, 590));
+        QCoreApplication::processEvents();
         w().resize(1000, 800);
         QCoreApplication::processEvents();
         QVERIFY(w().view()->width() > 600 && w().view()->height() > 600);
