@@ -57,8 +57,9 @@ private slots:
     }
 
     // Two hundred boxes of two pixels, each about 30x, on a small image: the box carries on
-    // past double precision and past 1e-300, the title shows how far, and the view goes
-    // through a text parameter file and back exactly; the binary file says what it keeps.
+    // past double precision and past 1e-300, the title shows how far, the wheel and panning go
+    // on from there, and the view goes through a text parameter file and back exactly; the
+    // binary file says what it keeps.
     void zoomsPast1e300SavesAndLoads() {
         w().settings().xres = w().settings().yres = 64;
         w().settings().maxiter = 600;
@@ -79,6 +80,18 @@ private slots:
         QVERIFY(deep::uses_deep_path(s));
         QVERIFY2(deep::pixel_step(*s.deep, 64) < deep::FloatExp(1e-302), s.deep->width.c_str());
         QVERIFY2(w().windowTitle().startsWith("Zoquel - magnification"), qPrintable(w().windowTitle()));
+
+        // The wheel and the arrow keys go on from the deep view exactly: a notch in halves the
+        // width, a pan keeps it.
+        w().wheel_zoom(32, 32, 1);
+        render_to_end();
+        QVERIFY(active_deep_view(w().settings()));
+        QVERIFY(deep::pixel_step(*w().settings().deep, 64) < deep::pixel_step(*s.deep, 64));
+        w().pan_view(16, 0);
+        render_to_end();
+        QVERIFY(active_deep_view(w().settings()));
+        QVERIFY(w().settings().deep->re != s.deep->re);
+        const Settings panned = w().settings();
         const Surface image = w().state().image;
 
         ui_->file_answers.push_back(at("deep.zqt"));
@@ -91,7 +104,7 @@ private slots:
         w().start(at("deep.zqt"));
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
         render_to_end();
-        QVERIFY(w().settings().deep == s.deep);
+        QVERIFY(w().settings().deep == panned.deep);
         QVERIFY(w().state().image == image);
     }
 };
