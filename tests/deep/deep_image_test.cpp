@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "deep/brute_force.h"
@@ -126,6 +127,65 @@ TEST(DeepImage, ShallowViewIsTheDoubleImage) {
             EXPECT_GT(escaped, deep_image.size() / 20) << "method " << method;
         }
     }
+}
+
+// Every colouring reads what it needs from a deep image: through the whole preparation and
+// colouring, a view at 1e-12 looks as the double path paints it, in every outside colouring
+// and every inside colouring (Siegel disks: the smallest |z|; Julia level sets: the
+// attractor's period at the constant). The constants' attracting cycles avoid 0, where the
+// last iterate's angle would hang on the last bits.
+TEST(DeepImage, EveryColouringPaintsAsTheDoublePath) {
+    struct Scene {
+        DeepCase view;
+        double jcx, jcy;
+    };
+    const Scene scenes[] = {
+        // Outside only: the tip c = i.
+        {{"tip", 0, "0.0000000000001", "1.0000000000002", "1e-12", 600, 32}, 0, 0},
+        // Inside only: the centre of the rabbit's bulb.
+        {{"bulb", 0, "-0.1225611668766540", "0.7448617666197440", "1e-12", 600, 32}, 0, 0},
+        // Both: the repelling fixed point of a Julia set whose attracting cycle avoids 0
+        // (where the last iterate's angle would hang on its last bits).
+        {{"Julia", 1, "1.2766277683299134", "-0.48285680127870356", "1e-12", 600, 32}, -0.12, 0.75},
+    };
+    for (const Scene& scene : scenes)
+        for (int outside = 0; outside <= 4; ++outside)
+            for (int inside = 0; inside <= 4; ++inside) {
+                Settings s = deep_settings(scene.view);
+                if (scene.view.method == 1) s.params().jcx = scene.jcx, s.params().jcy = scene.jcy;
+                s.outside = outside;
+                s.inside = inside;
+                ASSERT_TRUE(deep::uses_deep_path(s));
+                Settings plain = s;
+                plain.deep.reset();
+                TypeMemory memory;
+                const PreparedImage deep_image = prepare_image(s, headless_host(), memory);
+                const PreparedImage doubles = prepare_image(plain, headless_host(), memory);
+                std::vector<Pixel> a(std::size_t(s.xres)), b(a.size());
+                std::size_t same = 0, white = 0;
+                // Smoothing's blend truncates a continuous fraction: one step either way is the
+                // same colour.
+                auto near = [](Pixel p, Pixel q) {
+                    for (int shift = 0; shift < 24; shift += 8)
+                        if (std::abs(int((p >> shift) & 0xff) - int((q >> shift) & 0xff)) > 1) return false;
+                    return true;
+                };
+                for (int j = 0; j < s.yres; ++j) {
+                    deep_image.render_row(j, a.data());
+                    doubles.render_row(j, b.data());
+                    for (std::size_t i = 0; i < a.size(); ++i) {
+                        same += near(a[i], b[i]);
+                        white += (a[i] & 0xffffff) == 0xffffff;
+                    }
+                }
+                const double share = double(same) / double(s.xres * s.yres);
+                EXPECT_GE(share, 0.98) << scene.view.name << " outside " << outside << " inside " << inside;
+                if (outside == 0 && inside == 0 && scene.view.method == 1) {
+                    // Both sides are in view: outside white, inside black.
+                    EXPECT_GT(white, a.size());
+                    EXPECT_LT(white, a.size() * std::size_t(s.yres - 1));
+                }
+            }
 }
 
 // The double path stays wherever doubles resolve the view, and for every image without a deep
