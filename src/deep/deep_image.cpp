@@ -147,7 +147,8 @@ PixelImagePtr make_image(const ImageInput& in, const DeepView& view) {
     const R step_r = to_real(step, R());
     auto reference = [&](const std::string& re, const std::string& im, const std::string& cre, const std::string& cim,
                          R c_extent) {
-        ReferenceOrbit z = reference_orbit(re, im, cre, cim, bits, s.maxiter, p.maxsize);
+        ReferenceOrbit z = reference_orbit(re, im, cre, cim, bits, s.maxiter, p.maxsize,
+                                           [&in](double f) { in.host.progress("reference orbit", f); });
         BlaTable<C> table(z, c_extent, kBlaEpsilon);
         return std::make_shared<const Reference<C>>(Reference<C>{std::move(z), std::move(table)});
     };
@@ -159,6 +160,7 @@ PixelImagePtr make_image(const ImageInput& in, const DeepView& view) {
         primary = reference(view.re, view.im, cre, cim, R(0));
         secondary = reference("0", "0", cre, cim, R(0));
     }
+    in.host.progress("reference orbit", -1);
     return std::make_unique<DeepImage<C>>(p, in.cycle, primary, secondary, step_r, s.xres, s.yres);
 }
 

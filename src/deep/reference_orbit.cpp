@@ -14,7 +14,8 @@ std::string exact_text(double x) {
 }
 
 ReferenceOrbit reference_orbit(const std::string& start_re, const std::string& start_im, const std::string& c_re,
-                               const std::string& c_im, long bits, int steps, double bailout) {
+                               const std::string& c_im, long bits, int steps, double bailout,
+                               const std::function<void(double)>& progress) {
     mpfr_t x, y, cx, cy, xx, yy, xy;
     for (mpfr_ptr v : {x, y, cx, cy, xx, yy, xy}) mpfr_init2(v, bits);
     mpfr_set_str(x, start_re.c_str(), 0, MPFR_RNDN);
@@ -25,7 +26,9 @@ ReferenceOrbit reference_orbit(const std::string& start_re, const std::string& s
     orbit.re.reserve(std::size_t(std::min(steps, 1 << 20)) + 1);
     orbit.im.reserve(orbit.re.capacity());
     const double limit = std::max(bailout, 2.0);
+    const int report_every = std::max(1, steps / 200);
     for (int n = 0;; ++n) {
+        if (progress && n % report_every == 0) progress(double(n) / std::max(1, steps));
         const double re = mpfr_get_d(x, MPFR_RNDN), im = mpfr_get_d(y, MPFR_RNDN);
         orbit.re.push_back(re);
         orbit.im.push_back(im);

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,10 @@ struct ReferenceOrbit {
     std::size_t last() const { return re.size() - 1; }
 };
 
+// `progress` hears the fraction of `steps` done, a few hundred times at most.
 ReferenceOrbit reference_orbit(const std::string& start_re, const std::string& start_im, const std::string& c_re,
-                               const std::string& c_im, long bits, int steps, double bailout);
+                               const std::string& c_im, long bits, int steps, double bailout,
+                               const std::function<void(double)>& progress = {});
 
 // A double as text that reads back to exactly that value at any precision.
 std::string exact_text(double x);
