@@ -100,7 +100,7 @@ std::optional<ParameterLoadError> load_parameters(const std::string& file, Setti
 // the nearest doubles for the others where they can resolve it. Empty on success.
 std::string apply_centre_and_width(Settings& s, const std::string& re, const std::string& im, const std::string& width) {
     std::optional<DeepView> v = deep::make_deep_view(s.ftype, s.method, re, im, width, s.xres, s.yres);
-    if (!v) return "--center/--width: '" + re + "," + im + "' and '" + width + "' must be decimal numbers, the width positive";
+    if (!v) return "--center/--width: '" + re + "," + im + "' and '" + width + "' must be decimal numbers, the width at least " + deep::kNarrowestWidth;
     if (has_deep_path(s)) {
         s.deep = v;
         s.view() = v->corners;

@@ -121,9 +121,10 @@ View nearest_corners(const DeepView& v, int xres, int yres) {
 std::optional<DeepView> make_deep_view(int ftype, int method, const std::string& re, const std::string& im,
                                        const std::string& width, int xres, int yres) {
     if (!is_decimal(re) || !is_decimal(im) || !is_decimal(width)) return std::nullopt;
-    Big w(64);
+    Big w(64), narrowest(64);
     set_text(w, width);
-    if (mpfr_sgn(w.get()) <= 0 || !mpfr_number_p(w.get())) return std::nullopt;
+    set_text(narrowest, kNarrowestWidth);
+    if (!mpfr_number_p(w.get()) || mpfr_cmp(w, narrowest) < 0) return std::nullopt;
     DeepView v{ftype, method, {}, trimmed(re), trimmed(im), trimmed(width)};
     v.corners = nearest_corners(v, xres, yres);
     return v;

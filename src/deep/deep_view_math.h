@@ -22,8 +22,12 @@ FloatExp pixel_step(const DeepView& v, int xres);
 // The view's corners rounded to the nearest doubles (xmin, xmax, ymin, ymax).
 View nearest_corners(const DeepView& v, int xres, int yres);
 
+// The narrowest width a deep view takes: deeper ones would need reference orbits of megabytes
+// per point.
+constexpr const char* kNarrowestWidth = "1e-100000";
+
 // A deep view of the settings' type and method from decimal texts, with its corners; nothing
-// when a text is not a number or the width is not positive.
+// when a text is not a number or the width is not positive and at least kNarrowestWidth.
 std::optional<DeepView> make_deep_view(int ftype, int method, const std::string& re, const std::string& im,
                                        const std::string& width, int xres, int yres);
 

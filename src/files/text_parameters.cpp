@@ -225,7 +225,9 @@ std::variant<Settings, TextParameterError> read_text_parameters(std::string_view
             if (!deep::is_decimal(d->value))
                 return TextParameterError{d->line, "'" + d->value + "' is not a decimal number"};
         deep = deep::make_deep_view(s.ftype, s.method, deep_re.value, deep_im.value, deep_width.value, s.xres, s.yres);
-        if (!deep) return TextParameterError{deep_width.line, "deep_width: the width must be positive"};
+        if (!deep)
+            return TextParameterError{deep_width.line,
+                                      std::string("deep_width: the width must be at least ") + deep::kNarrowestWidth};
     }
     if (deep_maxiter.line) {
         int n = 0;

@@ -33,6 +33,8 @@ ZoomOutcome zoom_to_box(Settings& s, const View& double_view, const PixelBox& bo
     // Exact from here on: the box within the deep view (or the one the doubles stand for).
     const DeepView from = deep ? *deep : deep::deep_view_of(s.ftype, s.method, s.view(), s.xres, s.yres);
     DeepView to = deep::zoomed_view(from, s.xres, s.yres, box.left, box.top, box.right, box.bottom);
+    if (!deep::make_deep_view(to.ftype, to.method, to.re, to.im, to.width, s.xres, s.yres))
+        return {false, std::string("Deep views reach widths of ") + deep::kNarrowestWidth + ", and no further."};
     s.view() = to.corners;
     s.deep = std::move(to);
     return {true, {}};
@@ -49,7 +51,7 @@ std::string commit_deep_view_form(Settings& s, const DeepViewForm& form) {
     if (!deep::is_decimal(form.re) || !deep::is_decimal(form.im))
         return "The centre must be two decimal numbers, such as -0.75 and 0.1e-3.";
     std::optional<DeepView> v = deep::make_deep_view(s.ftype, s.method, form.re, form.im, form.width, s.xres, s.yres);
-    if (!v) return "The width must be a positive decimal number, such as 1e-300.";
+    if (!v) return std::string("The width must be a decimal number of at least ") + deep::kNarrowestWidth + ", such as 1e-300.";
     if (form.maxiter < 1 || form.maxiter > kDeepMaxIterations)
         return "iteration range: 1 - " + std::to_string(kDeepMaxIterations);
     s.view() = v->corners;

@@ -258,7 +258,8 @@ TEST_F(RenderFiles, DeepViewWidthsATypeCannotResolveAndLongLimitsOutsideDeepView
     } cases[] = {
         {"--type 1 --center 0,0 --width 1e-20", "cannot resolve a width of 1e-20"},
         {"--type 0 --center 0,1", "--center and --width go together"},
-        {"--type 0 --center 0,1 --width -1e-5", "must be decimal numbers, the width positive"},
+        {"--type 0 --center 0,1 --width -1e-5", "must be decimal numbers, the width at least 1e-100000"},
+        {"--type 0 --center 0,1 --width 1e-100001", "the width at least 1e-100000"},
         {"--type 0 --center 0x1p3,1 --width 1e-5", "must be decimal numbers"},
         {"--type 0 --maxiter 50000", "iteration range"},
         {"--type 0 --maxiter 10000001 --center 0,1 --width 1e-300", "iteration range"},

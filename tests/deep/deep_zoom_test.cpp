@@ -56,6 +56,14 @@ TEST(DeepZoom, DoublesWhileTheyResolveThenExactForTypeZeroOnly) {
     EXPECT_FALSE(deep::pixel_step(*s.deep, 1199) < deep::pixel_step(before_resize, 600)) << s.deep->width;
     EXPECT_FALSE(deep::pixel_step(before_resize, 600) < deep::pixel_step(*s.deep, 1199)) << s.deep->width;
 
+    // As deep as deep views go, and no further.
+    s.deep = deep::make_deep_view(0, 0, "0", "1", "2e-100000", 600, 600);
+    s.view() = s.deep->corners;
+    const ZoomOutcome too_deep = zoom(s, 100, 100, 300, 300);
+    EXPECT_FALSE(too_deep.zoomed);
+    EXPECT_NE(too_deep.refusal.find("1e-100000"), std::string::npos);
+    EXPECT_EQ(s.deep->width, "2e-100000");
+
     Settings newton = fresh(1);
     const View before = newton.view();
     ZoomOutcome refused{true, {}};
