@@ -55,20 +55,19 @@ public:
     // The longest step valid from reference index m for a delta of squared size `dz2`, of at
     // most `most` steps; its length in `length`. Null where there is none.
     const Step* find(std::size_t m, R dz2, long most, long& length) const {
-        // Steps of length 2^l start at multiples of 2^l only.
+        // Steps of length 2^l start at multiples of 2^l only. A step's radius is at most that
+        // of its first half, so the first level that fails ends the search.
         const int top = m == 0 ? int(levels_.size()) : std::min(int(levels_.size()), std::countr_zero(m));
-        for (int l = top; l >= std::max(1, first_level_); --l) {
+        const Step* found = nullptr;
+        for (int l = std::max(1, first_level_); l <= top; ++l) {
             const std::size_t span = std::size_t(1) << l;
-            if (long(span) > most) continue;
             const std::vector<Step>& level = levels_[std::size_t(l - 1)];
             const std::size_t k = m >> l;
-            if (k >= level.size()) continue;
-            if (dz2 < level[k].r2) {
-                length = long(span);
-                return &level[k];
-            }
+            if (long(span) > most || k >= level.size() || !(dz2 < level[k].r2)) break;
+            found = &level[k];
+            length = long(span);
         }
-        return nullptr;
+        return found;
     }
 
 private:
