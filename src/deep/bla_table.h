@@ -3,6 +3,7 @@
 #include <bit>
 #include <cmath>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "deep/floatexp.h"
@@ -31,13 +32,16 @@ public:
     using Step = BlaStep<C>;
 
     // `c_max`: the largest |dc| of the image (0 in the dynamic plane, whose c is fixed);
-    // `epsilon`: the relative size of the neglected square.
-    BlaTable(const ReferenceOrbit& z, R c_max, double epsilon) {
+    // `epsilon`: the relative size of the neglected square. No step skips over a reference
+    // point `visit` names: the pixel loop must look at the pixel's point there itself.
+    BlaTable(const ReferenceOrbit& z, R c_max, double epsilon, const std::function<bool(double, double)>& visit = {}) {
         const std::size_t last = z.last();
         std::vector<Step> level(last);
         for (std::size_t m = 0; m < last; ++m) {
             const double ar = 2 * z.re[m], ai = 2 * z.im[m];
-            const double r = epsilon * std::sqrt(ar * ar + ai * ai);
+            // A radius of 0 holds no delta, and every step merged with it keeps radius 0.
+            const bool visited = visit && visit(z.re[m + 1], z.im[m + 1]);
+            const double r = visited ? 0 : epsilon * std::sqrt(ar * ar + ai * ai);
             level[m] = Step{C(ar, ai), C(1, 0), R(r * r), std::hypot(z.re[m + 1], z.im[m + 1])};
         }
         // At most about two million stored steps (some 150 MB with wide exponents).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 
 #include "deep/bla_table.h"
@@ -94,7 +95,7 @@ PixelResult DeepImage<C>::orbit(C dz, C dc) const {
     const long maxiter = p_.maxiter;
     while (r <= p_.maxsize && n < maxiter) {
         long length = 0;
-        const BlaStep<C>* skip = level_sets_ ? nullptr : ref->bla.find(m, dz.norm(), maxiter - n, length);
+        const BlaStep<C>* skip = ref->bla.find(m, dz.norm(), maxiter - n, length);
         if (skip) {
             dz = has_dc ? skip->a * dz + skip->b * dc : skip->a * dz;
             m += std::size_t(length);
@@ -145,11 +146,24 @@ PixelImagePtr make_image(const ImageInput& in, const DeepView& view) {
     // The farthest pixel from the centre.
     const FloatExp c_max = step * FloatExp(std::hypot(s.xres * 0.5, s.yres * 0.5));
     const R step_r = to_real(step, R());
+    // Julia level sets test every point of the orbit against the attractor: the tables skip
+    // no reference point near enough to it that the pixel's point, within the tables' radius
+    // of it, might be near it too.
+    std::function<bool(double, double)> near_attractor;
+    if (s.inside == kInsideJuliaLevelSets && s.method == 1) {
+        const int period = std::clamp(s.jperiod, 1, kAttractorSize);
+        const double reach = par.p1 + 4 * kBlaEpsilon * std::max(p.maxsize, 2.0);
+        near_attractor = [&in, period, reach](double x, double y) {
+            for (int i = 0; i < period; ++i)
+                if (std::hypot(x - in.cycle.x[std::size_t(i)], y - in.cycle.y[std::size_t(i)]) < reach) return true;
+            return false;
+        };
+    }
     auto reference = [&](const std::string& re, const std::string& im, const std::string& cre, const std::string& cim,
                          R c_extent) {
         ReferenceOrbit z = reference_orbit(re, im, cre, cim, bits, s.maxiter, p.maxsize,
                                            [&in](double f) { in.host.progress("reference orbit", f); });
-        BlaTable<C> table(z, c_extent, kBlaEpsilon);
+        BlaTable<C> table(z, c_extent, kBlaEpsilon, near_attractor);
         return std::make_shared<const Reference<C>>(Reference<C>{std::move(z), std::move(table)});
     };
     std::shared_ptr<const Reference<C>> primary, secondary;
