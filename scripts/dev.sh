@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
-          clang libclang-rt-14-dev help2man desktop-file-utils appstream shared-mime-info)
+          libmpfr-dev libgmp-dev clang libclang-rt-14-dev help2man desktop-file-utils appstream shared-mime-info)
 
 install_missing() {
     local missing=()

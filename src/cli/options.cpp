@@ -14,9 +14,11 @@ const char* const kUsage =
     "                        Zoquel; - reads standard input); the options override it\n"
     "  --type N              fractal type 0..39, chosen as the type dialog does\n"
     "  --method M            calculation method 0 or 1\n"
-    "  --maxiter N           iteration limit 1..16384\n"
+    "  --maxiter N           iteration limit 1..16384 (1..10000000 on a deep view)\n"
     "  --size WxH            image size, each 32..9600\n"
     "  --view XMIN,XMAX,YMIN,YMAX\n"
+    "  --center RE,IM --width W  the view by its centre and width, decimal numbers of any\n"
+    "                        length (square pixels); type 0 zooms past double precision\n"
     "  --param COLUMN=VALUE  column 0..5 of the type's parameter record\n"
     "  --set NAME=VALUE      another setting by its parameter-file name\n"
     "  --outside N           outside colouring 0..4\n"
@@ -187,6 +189,13 @@ std::optional<Options> parse_options(const std::vector<std::string>& given, std:
             }
             if (view.size() != 4) return fail("--view needs four numbers XMIN,XMAX,YMIN,YMAX");
             o.view = view;
+        } else if (a == "--center") {
+            std::string re, im;
+            if (!value(v) || !split_pair(v, ',', re, im) || re.empty() || im.empty())
+                return fail("--center needs RE,IM");
+            o.center = std::make_pair(re, im);
+        } else if (a == "--width") {
+            if (!value(o.width)) return fail("--width needs a value");
         } else if (a == "--param") {
             std::string col, val;
             int c;
@@ -216,6 +225,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& given, std:
             return fail("only one parameter file may be given ('" + a + "')");
         }
     }
+    if (o.center.has_value() != !o.width.empty()) return fail("--center and --width go together");
+    if (o.view && o.center) return fail("--view and --center give the view twice: give one of them");
     if (!o.help && !o.version && !o.list_types && o.outputs.empty()) return fail("no output file: give -o OUT.tga or -o OUT.png");
     return o;
 }

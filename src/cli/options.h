@@ -20,6 +20,8 @@ struct Options {
     std::optional<int> sample;                            // a Julia sample, 1..18
     std::optional<std::pair<int, int>> size;
     std::optional<std::vector<double>> view;          // xmin, xmax, ymin, ymax
+    std::optional<std::pair<std::string, std::string>> center;  // decimal texts of any length
+    std::string width;                                           // with the centre: a deep view
     std::vector<std::pair<int, double>> params;       // column, value
     std::vector<std::pair<std::string, std::string>> sets;  // name, value
     std::string palette;

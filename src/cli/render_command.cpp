@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "deep/deep_view_math.h"
 #include "model/named_settings.h"
 #include "cli/listings.h"
 #include "cli/options.h"
@@ -95,6 +96,26 @@ std::optional<ParameterLoadError> load_parameters(const std::string& file, Setti
     return load_parameter_bytes(bytes, s);
 }
 
+// The view of the centre and width, square pixels; a deep view for a type with a deep path,
+// the nearest doubles for the others where they can resolve it. Empty on success.
+std::string apply_centre_and_width(Settings& s, const std::string& re, const std::string& im, const std::string& width) {
+    std::optional<DeepView> v = deep::make_deep_view(s.ftype, s.method, re, im, width, s.xres, s.yres);
+    if (!v) return "--center/--width: '" + re + "," + im + "' and '" + width + "' must be decimal numbers, the width at least " + deep::kNarrowestWidth;
+    if (has_deep_path(s)) {
+        s.deep = v;
+        s.view() = v->corners;
+        return {};
+    }
+    if (deep::unresolvable_in_doubles(*v, s.xres))
+        return "--width: " + std::string(type_info(s.ftype).name) + " is computed in double precision and cannot resolve a width of " +
+               width + " there";
+    View view = v->corners;
+    if (!settle_view(view)) return "--width: the view must be at least 1e-15 wide and high, within -32..32";
+    s.view() = view;
+    s.deep.reset();
+    return {};
+}
+
 // Applies every option to the live settings, as the dialogs would. Empty on success.
 std::string build_settings(LiveState& state, const Options& o) {
     Settings& s = state.settings;
@@ -116,9 +137,12 @@ std::string build_settings(LiveState& state, const Options& o) {
     if (!o.palette.empty())
         if (std::string e = apply_palette(s, o.palette); !e.empty()) return e;
 
+    // A deep view takes longer iteration limits than the dialog: they are checked below.
+    const bool deep_limit = o.maxiter && *o.maxiter > kDialogMaxIterations && *o.maxiter <= kDeepMaxIterations &&
+                            (o.center || active_deep_view(s));
     if (o.maxiter || o.size || o.view || !o.params.empty()) {
         ParameterForm form = parameter_form_from(s);
-        if (o.maxiter) form.maxiter = *o.maxiter;
+        if (o.maxiter) form.maxiter = deep_limit ? kDialogMaxIterations : *o.maxiter;
         if (o.size) {
             form.xres = o.size->first;
             form.yres = o.size->second;
@@ -138,6 +162,14 @@ std::string build_settings(LiveState& state, const Options& o) {
         ParameterOutcome outcome = commit_parameter_form(s, form);
         if (!outcome.ok()) return one_line(paramerror(outcome.error));
         if (outcome.firstloop || outcome.newdimensions) state.render.firstloop = true;
+    }
+    if (o.center) {
+        if (std::string e = apply_centre_and_width(s, o.center->first, o.center->second, o.width); !e.empty()) return e;
+    }
+    if (deep_limit) {
+        if (!active_deep_view(s) || !has_deep_path(s))
+            return "--maxiter: iteration range: 1 - 16384 (up to 10000000 on a deep view of type 0)";
+        s.maxiter = *o.maxiter;
     }
     if (o.outside) {
         if (*o.outside < 0 || *o.outside > 4) return "--outside: colouring method must be 0..4";

@@ -147,6 +147,12 @@ void ParameterDialog::accept() {
 
     ParameterForm form = parameter_form_from(working_);
     for (int i = 0; i < 4; ++i) form.view[i] = read_real(text(kEditIds[i]));
+    // The fields show a deep view's doubles rounded: unedited, they stand for the deep view.
+    if (active_deep_view(working_)) {
+        bool edited = false;
+        for (int i = 0; i < 4; ++i) edited = edited || text(kEditIds[i]) != format_fixed(working_.view()[i], 15);
+        if (!edited) form.view = working_.view();
+    }
     form.xres = read_integer(text(425));
     form.yres = read_integer(text(430));
     form.maxiter = read_integer(text(435));

@@ -14,4 +14,5 @@ set(ZOQUEL_DIALOG_SOURCES
   pgm_dialogs.cpp
   julia_dialogs.cpp
   help_dialog.cpp
+  deep_view_dialog.cpp
 )

@@ -15,6 +15,10 @@ MessageText file_message(FileMessage id, const std::string& name) {
                     information};
         case FileMessage::map_open_error: return {"Error opening MAP file", "MAP file error", exclamation};
         case FileMessage::parameters_refused: return {"Error opening ZQ file\n\n" + name, "ZQ file error", exclamation};
+        case FileMessage::deep_view_as_zq:
+            return {name + " holds the nearest doubles of this deep view and at most 16384 iterations.\n\n"
+                           "Save as a text parameter file (.zqt) or a PNG to keep the view exactly.",
+                    "Zoquel", information};
     }
     return {};
 }

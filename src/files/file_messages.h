@@ -13,6 +13,7 @@ enum class FileMessage {
     parameters_saved,   // + the parameter file's bare name
     map_open_error,     // reading a palette map failed
     parameters_refused, // a text or PNG parameter file refused; + "name: why"
+    deep_view_as_zq,    // a deep view saved in the binary record; + its bare name
 };
 
 struct MessageText {

@@ -62,7 +62,8 @@ ZqRecord encode_zq(const Settings& s) {
     std::uint8_t* p = r.data();
     put_i32_le(p + kFtype, s.ftype);
     put_i32_le(p + kMethod, s.method);
-    put_i32_le(p + kMaxiter, s.maxiter);
+    // A deep view's longer limit does not fit the record's range: the record keeps the most it can.
+    put_i32_le(p + kMaxiter, std::min(s.maxiter, kDialogMaxIterations));
     for (int i = 0; i < 4; ++i) put_f64_le(p + kView + 8 * std::size_t(i), s.view()[i]);
     for (int i = 0; i < 6; ++i) put_f64_le(p + kParam + 8 * std::size_t(i), s.params()[i]);
     for (const IntField& f : kInts) put_i32_le(p + f.offset, s.*f.field);
@@ -91,6 +92,7 @@ std::optional<Settings> decode_zq(const std::uint8_t* data, std::size_t size, co
     if (size != kZqRecordSize || !data) return refuse("size");
 
     Settings s = base;
+    s.deep.reset();  // the record holds no deep view
     s.ftype = get_i32_le(data + kFtype);
     s.method = get_i32_le(data + kMethod);
     s.maxiter = get_i32_le(data + kMaxiter);

@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "deep/deep_view_math.h"
 #include "files/parameter_checks.h"
 #include "files/regular_file.h"
 #include "files/parameter_file.h"
@@ -26,6 +27,9 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // A written file has about 8 KiB: a megabyte is a wrong path or a device, not parameters.
 constexpr std::size_t kLargestFile = std::size_t(1) << 20;
 constexpr std::string_view kPaletteName = "palette";
+// The deep view's lines: its centre and width as decimal texts, and its longer iteration limit.
+constexpr std::string_view kDeepRe = "deep_re", kDeepIm = "deep_im", kDeepWidth = "deep_width",
+                           kDeepMaxiter = "deep_maxiter";
 constexpr std::size_t npos = std::string_view::npos;
 
 std::string_view trim(std::string_view t) {
@@ -117,12 +121,23 @@ struct Assignment {
 
 }  // namespace
 
-std::string write_text_parameters(const Settings& s) {
+std::string write_text_parameters(const Settings& given) {
     std::string out = expected_header() + "\n# One 'name = value' per line in any order; '#' begins a comment.\n";
+    // maxiter keeps the dialog's range; a deep view's longer limit has a line of its own.
+    Settings s = given;
+    s.maxiter = std::min(s.maxiter, kDialogMaxIterations);
     for (const TextField& f : text_fields()) {
         if (!f.available(s)) continue;
         if (f.heading) out += std::string("\n# ") + f.heading + "\n";
         out += std::string(f.name) + " = " + f.text(s) + "\n";
+    }
+    if (const DeepView* deep = active_deep_view(given)) {
+        out += "\n# Deep view: the centre and width, exactly; xmin .. ymax above are its nearest doubles\n";
+        out += std::string(kDeepRe) + " = " + deep->re + "\n";
+        out += std::string(kDeepIm) + " = " + deep->im + "\n";
+        out += std::string(kDeepWidth) + " = " + deep->width + "\n";
+        if (given.maxiter > kDialogMaxIterations)
+            out += std::string(kDeepMaxiter) + " = " + std::to_string(given.maxiter) + "\n";
     }
     out += "\n# Palette: 256 entries, entry 0 first\n";
     for (const Rgb& c : s.palette) out += std::string(kPaletteName) + " = " + colour_text(c) + "\n";
@@ -140,6 +155,11 @@ std::variant<Settings, TextParameterError> read_text_parameters(std::string_view
     std::vector<Assignment> assignments;
     Palette palette{};
     std::size_t colours = 0;
+    struct DeepLine {
+        std::string value;
+        int line = 0;
+    };
+    DeepLine deep_re, deep_im, deep_width, deep_maxiter;
     int last_colour_line = 0;
 
     int number = 0;
@@ -165,6 +185,15 @@ std::variant<Settings, TextParameterError> read_text_parameters(std::string_view
             last_colour_line = number;
             continue;
         }
+        if (DeepLine* d = name == kDeepRe      ? &deep_re
+                          : name == kDeepIm    ? &deep_im
+                          : name == kDeepWidth ? &deep_width
+                          : name == kDeepMaxiter ? &deep_maxiter
+                                                 : nullptr) {
+            if (d->line) return refuse(name + ": already set on line " + std::to_string(d->line));
+            *d = DeepLine{value, number};
+            continue;
+        }
         const TextField* field = find_text_field(name);
         if (!field) return refuse("unknown setting '" + name + "'");
         int& first_set = set_on[std::size_t(field - fields.data())];
@@ -184,7 +213,39 @@ std::variant<Settings, TextParameterError> read_text_parameters(std::string_view
         if (std::string refusal = a.field->store(s, a.value); !refusal.empty()) return TextParameterError{a.line, refusal};
     if (colours) s.palette = palette;
 
-    if (const char* failed = first_failed_parameter_check(s)) {
+    // A deep view replaces the view's doubles, which may lie closer together than the check
+    // allows, and may bring a longer iteration limit.
+    std::optional<DeepView> deep;
+    if (deep_re.line || deep_im.line || deep_width.line) {
+        for (const DeepLine* d : {&deep_re, &deep_im, &deep_width})
+            if (!d->line)
+                return TextParameterError{std::max({deep_re.line, deep_im.line, deep_width.line}),
+                                          "a deep view needs deep_re, deep_im and deep_width"};
+        for (const DeepLine* d : {&deep_re, &deep_im, &deep_width})
+            if (!deep::is_decimal(d->value))
+                return TextParameterError{d->line, "'" + d->value + "' is not a decimal number"};
+        deep = deep::make_deep_view(s.ftype, s.method, deep_re.value, deep_im.value, deep_width.value, s.xres, s.yres);
+        if (!deep)
+            return TextParameterError{deep_width.line,
+                                      std::string("deep_width: the width must be at least ") + deep::kNarrowestWidth};
+    }
+    if (deep_maxiter.line) {
+        int n = 0;
+        if (!deep || !parse_int(deep_maxiter.value, n) || n < 1 || n > kDeepMaxIterations)
+            return TextParameterError{deep_maxiter.line, "deep_maxiter: iteration range of a deep view: 1 - " +
+                                                             std::to_string(kDeepMaxIterations)};
+        s.maxiter = n;
+    }
+    Settings checked = s;
+    checked.deep.reset();
+    if (deep) {
+        checked.view() = startup_view(s.ftype, s.method);
+        checked.maxiter = std::min(checked.maxiter, kDialogMaxIterations);
+        s.view() = deep->corners;
+    }
+    s.deep = deep;
+
+    if (const char* failed = first_failed_parameter_check(checked)) {
         auto line_of = [&](std::string_view name) {
             const TextField* f = find_text_field(name);
             return f ? set_on[std::size_t(f - fields.data())] : 0;

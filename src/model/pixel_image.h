@@ -56,6 +56,9 @@ public:
     // The points (xs[i], y) for i < count at once, each exactly as pixel() gives it; false
     // where the image has no faster way than pixel by pixel.
     virtual bool row(const double* /*xs*/, double /*y*/, int /*count*/, PixelResult* /*out*/) const { return false; }
+    // Row `row` (0 at the top) of `count` pixels by pixel index, for images whose points
+    // doubles cannot place (deep views); false for the others, which go by plane points.
+    virtual bool row_at(int /*row*/, int /*count*/, PixelResult* /*out*/) const { return false; }
     // A colouring of the binary-decomposition methods (outside 3 and 4) of the type's own.
     virtual std::optional<Rgb> binary_decomposition(const Settings&, const PixelResult&) const { return std::nullopt; }
     // Writes back what the set-up settled that the settings keep (root counts, the sequence's length).

@@ -1,7 +1,9 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 
+#include "model/deep_view.h"
 #include "model/type_table.h"
 #include "model/palettes.h"
 
@@ -71,6 +73,8 @@ struct Settings {
     double x02user = 0.1, y02user = 0.1;
     // Biomorphs
     int bindex = 0;
+    // A view past double precision, where one was zoomed or given; never in the binary record.
+    std::optional<DeepView> deep;
 
     View& view() { return xyminmax[std::size_t(ftype)][std::size_t(method)]; }
     const View& view() const { return xyminmax[std::size_t(ftype)][std::size_t(method)]; }
@@ -79,6 +83,14 @@ struct Settings {
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
+
+// The deep view where it applies to the settings' type, method and view, else nullptr.
+inline const DeepView* active_deep_view(const Settings& s) {
+    return s.deep && s.deep->ftype == s.ftype && s.deep->method == s.method && s.deep->corners == s.view() ? &*s.deep
+                                                                                                         : nullptr;
+}
+// The types whose images have a deep path: z^2 + c in both planes.
+inline bool has_deep_path(const Settings& s) { return s.ftype == 0 && s.params().p0 == 2; }
 
 // The palette step of the smoothing blend: cindex for the type that keeps its own, else 1.
 inline int smoothing_step(const Settings& s) { return type_info(s.ftype).has(kOwnSmoothingStep) ? s.cindex : 1; }

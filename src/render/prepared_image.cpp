@@ -4,6 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "deep/deep_image.h"
+#include "deep/deep_view_math.h"
+
 namespace zoquel {
 
 ImageStart start_image(Settings& s) {
@@ -26,7 +29,11 @@ ImageStart start_image(Settings& s) {
 PreparedImage prepare_image(Settings& s, const ImageStart& start, const TypeRegistry& types, Host& host,
                             TypeMemory& memory, double preliminary) {
     const ImageInput input{s, start.geometry, start.cycle, host, memory, preliminary};
-    std::shared_ptr<const PixelImage> image = types[s.ftype].prepare(input);
+    std::shared_ptr<const PixelImage> image;
+    if (deep::uses_deep_path(s))
+        image = deep::prepare_deep_image(input, *active_deep_view(s));
+    else
+        image = types[s.ftype].prepare(input);
     image->settle(s);
     return PreparedImage{s, start, std::move(image)};
 }
@@ -51,6 +58,10 @@ void PreparedImage::render_row(int row, Pixel* out) const {
     thread_local std::vector<PixelResult> results;
     xs.resize(w);
     results.resize(w);
+    if (image->row_at(row, int(w), results.data())) {
+        for (std::size_t i = 0; i < w; ++i) out[i] = pack(coloring(settings, start.constants, results[i], image.get()));
+        return;
+    }
     for (std::size_t i = 0; i < w; ++i) xs[i] = g.column_x(int(i));
     if (image->row(xs.data(), y, int(w), results.data())) {
         for (std::size_t i = 0; i < w; ++i) out[i] = pack(coloring(settings, start.constants, results[i], image.get()));

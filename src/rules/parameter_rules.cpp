@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "deep/deep_view_math.h"
 #include "model/julia_cycle.h"
 #include "rules/parameter_layout.h"
 
@@ -84,15 +85,21 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
     out.drestore = form.restore_dimensions;
     out.prestore = form.restore_parameters;
 
-    // View ranges; an axis settled before a refused one stays stored.
-    View view = form.view;
-    int failed = 2;
-    const bool view_ok = settle_view(view, &failed);
-    for (int axis = 0; axis < failed; ++axis) {
-        s.view()[2 * axis] = view[2 * axis];
-        s.view()[2 * axis + 1] = view[2 * axis + 1];
+    // A deep view stays while its doubles come back unedited (they may lie closer together
+    // than the check allows); typed doubles replace it.
+    const bool keep_deep = active_deep_view(s) && form.view == s.view();
+    if (!keep_deep) {
+        s.deep.reset();
+        // View ranges; an axis settled before a refused one stays stored.
+        View view = form.view;
+        int failed = 2;
+        const bool view_ok = settle_view(view, &failed);
+        for (int axis = 0; axis < failed; ++axis) {
+            s.view()[2 * axis] = view[2 * axis];
+            s.view()[2 * axis + 1] = view[2 * axis + 1];
+        }
+        if (!view_ok) return fail(failed, 2 * failed);
     }
-    if (!view_ok) return fail(failed, 2 * failed);
 
     // Image size and iteration limit
     if (form.xres < kMinImageSide || form.xres > kMaxImageSide) return fail(2, 4);
@@ -101,8 +108,16 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
     if (form.yres < kMinImageSide || form.yres > kMaxImageSide) return fail(3, 5);
     if (form.yres != s.yres) out.newdimensions = true;
     s.yres = int(form.yres);
-    if (form.maxiter < 1 || form.maxiter > 16384) return fail(4, 6);
+    // A deep view's longer limit passes unchanged; it is set where deep views are edited.
+    const bool deep_limit = keep_deep && form.maxiter == s.maxiter;
+    if (!deep_limit && (form.maxiter < 1 || form.maxiter > kDialogMaxIterations)) return fail(4, 6);
     s.maxiter = int(form.maxiter);
+    if (keep_deep && out.newdimensions) {
+        // Same centre and width over the new size: its doubles follow.
+        const DeepView& d = *s.deep;
+        s.deep = deep::make_deep_view(d.ftype, d.method, d.re, d.im, d.width, s.xres, s.yres);
+        s.view() = s.deep->corners;
+    }
 
     Param& p = s.params();
     const Param stored = p;

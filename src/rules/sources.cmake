@@ -11,5 +11,6 @@ set(ZOQUEL_RULES_SOURCES
   rules/chaos_mode_form.cpp
   rules/pgm_forms.cpp
   rules/julia_choice.cpp
+  rules/deep_zoom.cpp
   rules/view_zoom.cpp
 )

@@ -24,6 +24,7 @@ void register_command_groups(CommandTable& table) {
     register_file_commands(table, {});
     register_type_option_dialogs(table);
     register_presentation(table);
+    register_deep_view_commands(table);
 }
 
 }  // namespace zoquel::shell

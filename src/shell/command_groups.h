@@ -17,6 +17,7 @@ void register_options_commands(CommandTable& table);      // 120, 125, 155, 158,
 void register_newton_dialogs(CommandTable& table);        // dialogs 800, 1300
 void register_file_commands(CommandTable& table, const std::string& start_directory);  // 100, 103, 106, 135
 void register_type_option_dialogs(CommandTable& table);   // 900, 1000, 1400; type 23's root search
-void register_presentation(CommandTable& table);          // dialog 2000; the about window, the closing splash
+void register_presentation(CommandTable& table);
+void register_deep_view_commands(CommandTable& table);   // 126, dialog 2100          // dialog 2000; the about window, the closing splash
 
 }  // namespace zoquel::shell

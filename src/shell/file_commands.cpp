@@ -15,7 +15,9 @@
 #include "files/text_parameters.h"
 #include "shell/command_groups.h"
 #include "shell/commands.h"
+#include "rules/deep_zoom.h"
 #include "shell/main_window.h"
+#include "shell/messages.h"
 
 namespace zoquel::shell {
 
@@ -46,6 +48,7 @@ void settings_replaced(MainWindow& w) {
     if (is_first_loop_type(w.settings().ftype)) w.render().firstloop = true;
     // Type 27's basins are measured against the roots of the formula the file names.
     w.memory().nvfirst = true;
+    w.setWindowTitle(QString::fromStdString(title_with_magnification(w.settings(), text::kTitle)));
 }
 
 // Writes the parameter file and reports it; false on failure.
@@ -58,6 +61,8 @@ bool save_parameters(MainWindow& w, const std::string& path) {
     show(w, file_message(FileMessage::parameters_saved, bare_file_name(path)));
     // The parameters reproduce the image: nothing is lost on exit.
     w.shell().unsaved = false;
+    if (!has_extension(path, "zqt") && active_deep_view(w.settings()))
+        show(w, file_message(FileMessage::deep_view_as_zq, bare_file_name(path)));
     return true;
 }
 

@@ -24,6 +24,7 @@ const std::vector<Accelerator>& accelerator_table() {
         {Qt::Key_F12, Qt::NoModifier, 158}, {Qt::Key_F2, Qt::NoModifier, 180},
         {Qt::Key_F3, Qt::NoModifier, 185},  {Qt::Key_F4, Qt::NoModifier, 190},
         {Qt::Key_F5, Qt::NoModifier, 192},  {Qt::Key_F6, Qt::NoModifier, 194},
+        {Qt::Key_D, Qt::ControlModifier, 126},
     };
     return table;
 }

@@ -149,6 +149,7 @@ void MainWindow::build_menus() {
     QMenu* options = bar->addMenu(QStringLiteral("&Options   "));
     add(options, "Fractal &Type (F7)", 120);
     add(options, "P&arameters (F8)", 125);
+    add(options, "Deep &View (Ctrl + D)", 126);
     QMenu* julia = options->addMenu(QStringLiteral("&Julia Parameters"));
     add(julia, "Julia &Samples (F9)", 128);
     add(julia, "&Cardioid Border (F10)", 130);

@@ -2,8 +2,10 @@
 #include <QKeySequence>
 #include <cmath>
 
+#include "rules/deep_zoom.h"
 #include "rules/view_zoom.h"
 #include "shell/main_window.h"
+#include "shell/messages.h"
 
 namespace zoquel::shell {
 
@@ -69,7 +71,12 @@ void MainWindow::view_to_box(const PixelBox& box) {
         Settings& s = settings();
         const Settings before = s;
         const ImageGeometry& g = render().geometry;
-        s.view() = zoomed_view(s.view(), g.xside, g.yside, s.xres, s.yres, box);
+        const ZoomOutcome outcome = zoom_to_box(s, zoomed_view(s.view(), g.xside, g.yside, s.xres, s.yres, box), box);
+        if (!outcome.zoomed) {
+            message(outcome.refusal, text::kTitle);
+            return;
+        }
+        setWindowTitle(QString::fromStdString(title_with_magnification(s, text::kTitle)));
         settings_changed(before);
         restart_image();
         start_render();

@@ -16,6 +16,7 @@ set(ZOQUEL_SHELL_SOURCES
   shell/commands_help.cpp
   shell/commands_type_options.cpp
   shell/commands_options.cpp
+  shell/commands_deep_view.cpp
   shell/commands_newton_dialogs.cpp
   shell/file_commands.cpp
   shell/dialogs_type_options.cpp

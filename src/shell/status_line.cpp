@@ -31,11 +31,14 @@ void StatusLine::show_pointer(std::optional<Cx> point, int decimals) {
 }
 
 void StatusLine::show_view(double magnification, int ftype, int method) {
+    show_view(magnification >= 1e5 || (magnification > 0 && magnification < 1e-2) ? QString::number(magnification, 'e', 3)
+                                                                                  : QString::number(magnification, 'g', 6),
+              ftype, method);
+}
+
+void StatusLine::show_view(const QString& depth, int ftype, int method) {
     if (!valid_type(ftype)) return;
     const TypeInfo& t = type_info(ftype);
-    const QString depth = magnification >= 1e5 || (magnification > 0 && magnification < 1e-2)
-                              ? QString::number(magnification, 'e', 3)
-                              : QString::number(magnification, 'g', 6);
     view_label_->setText(QStringLiteral("magnification %1   %2, %3")
                              .arg(depth, QString::fromLatin1(t.name),
                                   QString::fromLatin1(t.method_captions[std::size_t(method & 1)])));

@@ -19,6 +19,8 @@ public:
     void show_pointer(std::optional<Cx> point, int decimals);
     // The view's magnification, the type and the method.
     void show_view(double magnification, int ftype, int method);
+    // The same with the magnification as text, where no double holds it (deep views).
+    void show_view(const QString& depth, int ftype, int method);
     // A per-pixel render under way or paused: rows done of `total`, time spent so far.
     void show_rows(int rows, int total, long long ms, bool paused);
     // A whole-image render under way or stopped.

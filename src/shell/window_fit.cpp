@@ -2,6 +2,7 @@
 #include <QScrollArea>
 #include <algorithm>
 
+#include "rules/deep_zoom.h"
 #include "rules/view_zoom.h"
 #include "shell/image_view.h"
 #include "shell/main_window.h"
@@ -31,8 +32,9 @@ void MainWindow::fit_image_to_window() {
         if (w == s.xres && h == s.yres) return;
         stop_animation();
         const Settings before = s;
-        // A per-pixel image keeps its centre and pixel size; other views stretch to the size.
-        if (!is_whole_image(s.ftype)) {
+        // A per-pixel image keeps its centre and pixel size (a deep view exactly); other views
+        // stretch to the size.
+        if (!resize_deep_view(s, w, h) && !is_whole_image(s.ftype)) {
             const ImageGeometry& g = render().geometry;
             const bool shown = g.xres == s.xres && g.yres == s.yres && g.view == s.view();
             s.view() = zoomed_view(s.view(), shown ? g.xside : s.view().xmax - s.view().xmin,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "rules/deep_zoom.h"
 #include "rules/view_zoom.h"
 #include "shell/main_window.h"
 #include "shell/status_line.h"
@@ -35,7 +36,10 @@ void MainWindow::update_status(bool force) {
     status_clock_.start();
     const Settings& s = settings();
     const View& start = type_info(s.ftype).default_view[std::size_t(s.method)];
-    status_->show_view(magnification(start, s.view()), s.ftype, s.method);
+    if (active_deep_view(s))
+        status_->show_view(QString::fromStdString(deep_magnification(s)), s.ftype, s.method);
+    else
+        status_->show_view(magnification(start, s.view()), s.ftype, s.method);
     if (!rendering()) return;
     const long long ms = render_ms_ + (render_clock_.isValid() ? render_clock_.elapsed() : 0);
     if (is_whole_image(s.ftype))

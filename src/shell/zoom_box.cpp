@@ -9,6 +9,7 @@
 #include "rules/view_zoom.h"
 #include "shell/image_view.h"
 #include "shell/main_window.h"
+#include "rules/deep_zoom.h"
 #include "shell/messages.h"
 
 namespace zoquel::shell {
@@ -102,8 +103,14 @@ void MainWindow::zoom_in() {
     z.zooming = false;
     const BoxRect& b = z.zoombox;
     const PixelBox box{double(b.left), double(b.top), double(b.right), double(b.bottom)};
-    s.view() = zoomed_view(s.view(), st.render.geometry.xside, st.render.geometry.yside, s.xres, s.yres, box);
-    setWindowTitle(text::kTitle);
+    const View doubles = zoomed_view(s.view(), st.render.geometry.xside, st.render.geometry.yside, s.xres, s.yres, box);
+    const ZoomOutcome outcome = zoom_to_box(s, doubles, box);
+    if (!outcome.zoomed) {
+        cancel_box();
+        message(outcome.refusal, text::kTitle);
+        return;
+    }
+    setWindowTitle(QString::fromStdString(title_with_magnification(s, text::kTitle)));
     restart_image();
     start_render();
 }
@@ -116,7 +123,7 @@ void MainWindow::cancel_box() {
     const Rect old = area(z.oldzoombox, z.width, z.height);
     screen().copy_from(live().image, old, old.left, old.top);
     present(old);
-    setWindowTitle(text::kTitle);
+    setWindowTitle(QString::fromStdString(title_with_magnification(live().settings, text::kTitle)));
 }
 
 void MainWindow::redraw_box_outline() {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <climits>
 
+#include "deep/deep_view_math.h"
 #include "dialogs/dialog_text.h"
 #include "dialogs/parameter_dialog.h"
 #include "model/julia_cycle.h"
@@ -42,6 +43,7 @@ private slots:
     void labelsPerTypeAndMethod();
     void shownEditsAndFormats();
     void okWithoutChangesKeepsEverything();
+    void deepViewKeptUntilTheViewIsTyped();
     void refusals_data();
     void refusals();
     void silentClamps();
@@ -196,6 +198,33 @@ void ParameterDialogTest::okWithoutChangesKeepsEverything() {
             QVERIFY(!d.outcome().newdimensions && !d.outcome().firstloop && !d.outcome().newa0);
         }
     }
+}
+
+void ParameterDialogTest::deepViewKeptUntilTheViewIsTyped() {
+    Settings s = chosen(0, 0);
+    s.deep = deep::make_deep_view(0, 0, "-0.75", "0.1", "1e-300", s.xres, s.yres);
+    s.view() = s.deep->corners;
+    s.maxiter = 200000;
+    {
+        RecordingMessages messages;
+        ParameterDialog d(s, &messages);
+        d.ok_button()->click();
+        QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.value(0)));
+        QVERIFY(d.settings() == s);
+    }
+    RecordingMessages messages;
+    ParameterDialog d(s, &messages);
+    type_into(d, 435, "1000");
+    // A new limit within the dialog's range keeps the view.
+    d.ok_button()->click();
+    QVERIFY(d.settings().deep == s.deep);
+    QCOMPARE(d.settings().maxiter, 1000);
+    const char* typed[] = {"-0.8", "-0.7", "0", "0.1"};
+    for (int i = 0; i < 4; ++i) type_into(d, 405 + 5 * i, typed[i]);
+    d.ok_button()->click();
+    QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.value(0)));
+    QVERIFY(!d.settings().deep);
+    QCOMPARE(d.settings().view().xmin, -0.8);
 }
 
 void ParameterDialogTest::refusals_data() {

@@ -130,7 +130,8 @@ private slots:
         QCOMPARE(accelerator_command(Qt::Key_B, Qt::NoModifier), std::nullopt);
         QCOMPARE(accelerator_command(Qt::Key_M, Qt::AltModifier), std::nullopt);
         QCOMPARE(accelerator_command(Qt::Key_Escape, Qt::NoModifier), std::optional<int>(110));
-        QCOMPARE(int(accelerator_table().size()), 20);
+        QCOMPARE(accelerator_command(Qt::Key_D, Qt::ControlModifier), std::optional<int>(126));
+        QCOMPARE(int(accelerator_table().size()), 21);
     }
 
     void startScreenThenRowsOverGreyOnBlack() {

@@ -1,0 +1,85 @@
+#include "rules/deep_zoom.h"
+
+#include "deep/deep_view_math.h"
+
+#include <optional>
+
+namespace zoquel {
+
+ZoomOutcome zoom_to_box(Settings& s, const View& double_view, const PixelBox& box) {
+    const DeepView* deep = active_deep_view(s);
+    const bool deep_capable = has_deep_path(s);
+    if (box.right <= box.left || box.bottom <= box.top || (!deep && !(double_view.xmax > double_view.xmin))) {
+        // Nothing to measure a deep view by: the doubles, as they come.
+        s.deep.reset();
+        s.view() = double_view;
+        return {true, {}};
+    }
+    if (!deep) {
+        const DeepView target = deep::deep_view_of(s.ftype, s.method, double_view, s.xres, s.yres);
+        if (!deep_capable) {
+            if (deep::unresolvable_in_doubles(target, s.xres))
+                return {false, std::string(type_info(s.ftype).name) +
+                                   " is computed in double precision, which cannot resolve a view this narrow.\n"
+                                   "Mandelbrot/Julia with exponent 2 zooms further."};
+            s.view() = double_view;
+            return {true, {}};
+        }
+        if (!deep::beyond_double(target, s.xres)) {
+            s.view() = double_view;
+            return {true, {}};
+        }
+    }
+    // Exact from here on: the box within the deep view (or the one the doubles stand for).
+    const DeepView from = deep ? *deep : deep::deep_view_of(s.ftype, s.method, s.view(), s.xres, s.yres);
+    DeepView to = deep::zoomed_view(from, s.xres, s.yres, box.left, box.top, box.right, box.bottom);
+    if (!deep::make_deep_view(to.ftype, to.method, to.re, to.im, to.width, s.xres, s.yres))
+        return {false, std::string("Deep views reach widths of ") + deep::kNarrowestWidth + ", and no further."};
+    s.view() = to.corners;
+    s.deep = std::move(to);
+    return {true, {}};
+}
+
+DeepViewForm deep_view_form_from(const Settings& s) {
+    const DeepView* deep = active_deep_view(s);
+    const DeepView v = deep ? *deep : deep::deep_view_of(s.ftype, s.method, s.view(), s.xres, s.yres);
+    return DeepViewForm{v.re, v.im, v.width, s.maxiter};
+}
+
+std::string commit_deep_view_form(Settings& s, const DeepViewForm& form) {
+    if (!has_deep_path(s)) return "Deep views are for Mandelbrot/Julia with the exponent 2.";
+    if (!deep::is_decimal(form.re) || !deep::is_decimal(form.im))
+        return "The centre must be two decimal numbers, such as -0.75 and 0.1e-3.";
+    std::optional<DeepView> v = deep::make_deep_view(s.ftype, s.method, form.re, form.im, form.width, s.xres, s.yres);
+    if (!v) return std::string("The width must be a decimal number of at least ") + deep::kNarrowestWidth + ", such as 1e-300.";
+    if (form.maxiter < 1 || form.maxiter > kDeepMaxIterations)
+        return "iteration range: 1 - " + std::to_string(kDeepMaxIterations);
+    s.view() = v->corners;
+    s.deep = std::move(v);
+    s.maxiter = int(form.maxiter);
+    return {};
+}
+
+bool resize_deep_view(Settings& s, int new_xres, int new_yres) {
+    const DeepView* deep = active_deep_view(s);
+    if (!deep) return false;
+    DeepView to = deep::resized_view(*deep, s.xres, new_xres, new_yres);
+    s.xres = new_xres;
+    s.yres = new_yres;
+    s.view() = to.corners;
+    s.deep = std::move(to);
+    return true;
+}
+
+std::string deep_magnification(const Settings& s) {
+    const DeepView* deep = active_deep_view(s);
+    if (!deep) return {};
+    const View& home = type_info(s.ftype).default_view[std::size_t(s.method)];
+    return deep::magnification_text(*deep, home.xmax - home.xmin);
+}
+
+std::string title_with_magnification(const Settings& s, const std::string& base) {
+    return active_deep_view(s) ? base + " - magnification " + deep_magnification(s) : base;
+}
+
+}  // namespace zoquel
