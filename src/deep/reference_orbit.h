@@ -14,7 +14,8 @@ struct ReferenceOrbit {
     std::size_t last() const { return re.size() - 1; }
 };
 
-// `progress` hears the fraction of `steps` done, a few hundred times at most.
+// `progress` hears the fraction of `steps` done, a few hundred times (and at least every 16384
+// steps, so that it may throw to abandon a long orbit soon after it is no longer wanted).
 ReferenceOrbit reference_orbit(const std::string& start_re, const std::string& start_im, const std::string& c_re,
                                const std::string& c_im, long bits, int steps, double bailout,
                                const std::function<void(double)>& progress = {});

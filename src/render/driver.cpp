@@ -1,7 +1,11 @@
 #include "render/driver.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
 #include <memory>
+#include <optional>
+#include <thread>
 #include <vector>
 
 #include "render/prepared_image.h"
@@ -9,11 +13,69 @@
 
 namespace zoquel {
 
+namespace {
+
+// The set-up of a slow image on a thread of its own, so the window stays live meanwhile. It
+// works on copies of what it reads; its progress and result are collected by the driver's
+// thread, which alone talks to the real host.
+class BackgroundPreparation {
+public:
+    BackgroundPreparation(const Settings& s, const ImageStart& start, const TypeRegistry& types, double preliminary)
+        : settings_(s), start_(start) {
+        worker_ = std::thread([this, &types, preliminary] { run(types, preliminary); });
+    }
+    ~BackgroundPreparation() {
+        relay_.cancelled = true;
+        worker_.join();
+    }
+    bool done() const { return done_.load(std::memory_order_acquire); }
+    double fraction() const { return relay_.fraction.load(std::memory_order_relaxed); }
+    // The prepared image once done (rethrowing what the set-up threw), with the settings it settled.
+    PreparedImage take() {
+        if (failure_) std::rethrow_exception(failure_);
+        return std::move(*result_);
+    }
+
+private:
+    struct Cancelled {};
+    // Progress goes to an atomic; nothing else of a host is used by a set-up this slow.
+    struct Relay : HeadlessHost {
+        void progress(const char*, double f) override {
+            if (cancelled.load(std::memory_order_relaxed)) throw Cancelled{};
+            if (f >= 0) fraction.store(f, std::memory_order_relaxed);
+        }
+        std::atomic<bool> cancelled{false};
+        std::atomic<double> fraction{0};
+    };
+
+    void run(const TypeRegistry& types, double preliminary) {
+        try {
+            result_ = prepare_image(settings_, start_, types, relay_, memory_, preliminary);
+        } catch (const Cancelled&) {
+        } catch (...) {
+            failure_ = std::current_exception();
+        }
+        done_.store(true, std::memory_order_release);
+    }
+
+    Settings settings_;
+    ImageStart start_;
+    TypeMemory memory_;
+    Relay relay_;
+    std::optional<PreparedImage> result_;
+    std::exception_ptr failure_;
+    std::atomic<bool> done_{false};
+    std::thread worker_;
+};
+
+}  // namespace
+
 struct DriverState::Impl {
     // Where a per-pixel image is: not started, its preliminary pass, waiting for a key or
     // click after it, ready to be prepared after the wait, or its rows.
-    enum class Phase { idle, preliminary, awaiting, ready, rows };
+    enum class Phase { idle, preliminary, awaiting, ready, preparing, rows };
     Phase phase = Phase::idle;
+    std::unique_ptr<BackgroundPreparation> preparation;
 
     RowPipeline rows;
     ImageStart start;
@@ -84,12 +146,11 @@ void start_preliminary_rows(LiveState& st, int first) {
                  [pass, parts](int row, Pixel* out) { (*parts)[std::size_t(row)] = pass->row(row, out); });
 }
 
-// Prepares the image itself once its preliminary pass (if any) is done, and starts its rows.
-void prepare_rows(LiveState& st) {
+// The rows of a prepared image, on every thread.
+void start_prepared_rows(LiveState& st, PreparedImage prepared) {
     DriverState::Impl& d = st.driver.impl();
     Settings& s = st.settings;
-    d.image = std::make_shared<PreparedImage>(
-        prepare_image(s, d.start, *st.types, *st.host, st.memory, d.preliminary_value));
+    d.image = std::make_shared<PreparedImage>(std::move(prepared));
     d.preliminary.reset();
     d.parts.reset();
     d.phase = Phase::rows;
@@ -102,10 +163,43 @@ void prepare_rows(LiveState& st) {
         st.image.fill(kStockGrey);
 }
 
-void begin_image(LiveState& st) {
+// Prepares the image itself once its preliminary pass (if any) is done, and starts its rows.
+// In the explorer a slow set-up goes to a worker, and the driver's next calls wait for it.
+void prepare_rows(LiveState& st, bool interactive) {
+    DriverState::Impl& d = st.driver.impl();
+    Settings& s = st.settings;
+    if (interactive && prepares_slowly(s)) {
+        d.preparation = std::make_unique<BackgroundPreparation>(s, d.start, *st.types, d.preliminary_value);
+        d.phase = Phase::preparing;
+        return;
+    }
+    start_prepared_rows(st, prepare_image(s, d.start, *st.types, *st.host, st.memory, d.preliminary_value));
+}
+
+// How long the window waits between looks at a set-up on its worker.
+constexpr int kPreparationPollMs = 15;
+
+// Nothing once the set-up is done and the image's rows have started.
+std::optional<DriverStep> preparation_step(LiveState& st) {
+    DriverState::Impl& d = st.driver.impl();
+    if (!d.preparation->done()) {
+        st.host->progress("reference orbit", d.preparation->fraction());
+        return DriverStep{DriverStep::Kind::preparing, kPreparationPollMs};
+    }
+    std::unique_ptr<BackgroundPreparation> finished = std::move(d.preparation);
+    st.host->progress("reference orbit", -1);
+    PreparedImage prepared = finished->take();
+    // What the set-up settled, as a set-up on this thread would have written it.
+    prepared.image->settle(st.settings);
+    start_prepared_rows(st, std::move(prepared));
+    return std::nullopt;
+}
+
+void begin_image(LiveState& st, bool interactive) {
     DriverState::Impl& d = st.driver.impl();
     // The image under way is replaced: no worker may still be computing for it.
     d.rows.stop();
+    d.preparation.reset();
     st.render.j = 0;
     clear_screen_for_new_image(st);
     d.start = start_image(st.settings);
@@ -118,7 +212,7 @@ void begin_image(LiveState& st) {
         d.phase = Phase::preliminary;
         start_preliminary_rows(st, 0);
     } else {
-        prepare_rows(st);
+        prepare_rows(st, interactive);
     }
 }
 
@@ -232,13 +326,18 @@ DriverStep drive(LiveState& st, bool settings_may_change) {
 
     DriverState::Impl& d = st.driver.impl();
     st.host->begin_busy();
-    if (d.phase == Phase::idle || (d.phase == Phase::rows && st.render.j == 0)) begin_image(st);
+    if (d.phase == Phase::idle || (d.phase == Phase::rows && st.render.j == 0)) begin_image(st, settings_may_change);
     switch (d.phase) {
         case Phase::preliminary: return preliminary_row(st);
         case Phase::awaiting: return {DriverStep::Kind::awaiting_input};
-        case Phase::ready: prepare_rows(st); break;
+        case Phase::ready:
+            prepare_rows(st, settings_may_change);
+            break;
         default: break;
     }
+    // A set-up on its worker: the rows start once it is done.
+    if (d.phase == Phase::preparing)
+        if (std::optional<DriverStep> waiting = preparation_step(st)) return *waiting;
     return image_row(st, settings_may_change);
 }
 
@@ -265,6 +364,7 @@ bool deliver_input(LiveState& state, StopRequest input) {
 void restart_render(LiveState& state) {
     DriverState::Impl& d = state.driver.impl();
     d.rows.stop();
+    d.preparation.reset();
     d.phase = Phase::idle;
     d.image.reset();
     d.preliminary.reset();

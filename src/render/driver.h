@@ -15,6 +15,7 @@ struct DriverStep {
         row,              // a row of the image was rendered and shown
         image_done,       // the image's last row: the image is complete
         whole_image,      // a step of a whole-image generator; okfractal says whether more follow
+        preparing,        // the image's set-up runs on a worker: call again after delay_ms
     };
     Kind kind = Kind::nothing;
     int delay_ms = 0;  // before the next call: the pacing of a whole-image generator

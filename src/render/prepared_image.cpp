@@ -38,6 +38,8 @@ PreparedImage prepare_image(Settings& s, const ImageStart& start, const TypeRegi
     return PreparedImage{s, start, std::move(image)};
 }
 
+bool prepares_slowly(const Settings& s) { return deep::uses_deep_path(s); }
+
 PreparedImage prepare_image(Settings& s, Host& host, TypeMemory& memory, const TypeRegistry& types) {
     const ImageStart start = start_image(s);
     double preliminary = 0;

@@ -41,6 +41,10 @@ struct PreparedImage {
 PreparedImage prepare_image(Settings& s, const ImageStart& start, const TypeRegistry& types, Host& host,
                             TypeMemory& memory, double preliminary = 0);
 
+// Whether the set-up of this image may take long enough (a reference orbit in arbitrary
+// precision) that a front end should run it away from its own thread.
+bool prepares_slowly(const Settings& s);
+
 // Starts and prepares an image in one, running the type's preliminary pass first (shown
 // nowhere) where it has one.
 PreparedImage prepare_image(Settings& s, Host& host, TypeMemory& memory, const TypeRegistry& types = standard_types());

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
 #include <vector>
 
+#include "deep/deep_view_math.h"
 #include "render/coloring.h"
 #include "render/driver.h"
 #include "render/live_state.h"
@@ -151,6 +153,57 @@ TEST_F(Driver, TypesWithoutAGeneratorRenderNothing) {
     EXPECT_EQ(st.image, before);
     EXPECT_FALSE(render_image(st));
     st.types = &standard_types();
+}
+
+// A deep image's reference orbit is computed on a worker when the explorer drives it: the
+// driver hands back waiting steps (the progress reported from its own thread) and then the
+// same image the headless render makes; a new image while it waits abandons the worker.
+class ProgressHost : public HeadlessHost {
+public:
+    void progress(const char*, double f) override {
+        EXPECT_EQ(std::this_thread::get_id(), driver_thread);
+        fractions.push_back(f);
+    }
+    std::thread::id driver_thread = std::this_thread::get_id();
+    std::vector<double> fractions;
+};
+
+TEST(DeepDriver, TheReferenceOrbitIsPreparedOnAWorkerAndGivesTheHeadlessImage) {
+    ProgressHost host;
+    reset_live_state(host);
+    LiveState& st = live();
+    Settings& s = st.settings;
+    s.xres = 48;
+    s.yres = 40;
+    s.maxiter = 3000;
+    s.deep = deep::make_deep_view(0, 0, "-0.743643887037158704752191506114774", "0.131825904205311970493132056385139",
+                                  "1e-30", s.xres, s.yres);
+    ASSERT_TRUE(s.deep);
+    s.view() = s.deep->corners;
+    ASSERT_TRUE(prepares_slowly(s));
+    render_image(st);
+    const Surface headless = st.image;
+
+    restart_render(st);
+    st.render.okfractal = true;
+    DriverStep step = fractaldriver(st);
+    EXPECT_EQ(step.kind, DriverStep::Kind::preparing);
+    EXPECT_GT(step.delay_ms, 0);
+    while (st.render.okfractal) fractaldriver(st);
+    EXPECT_TRUE(st.image == headless);
+    ASSERT_FALSE(host.fractions.empty());
+    EXPECT_EQ(host.fractions.back(), -1);  // the set-up's progress ends before the rows
+
+    // Abandoned while it waits: the next image starts at once, and no worker outlives it.
+    s.maxiter = kDeepMaxIterations;
+    restart_render(st);
+    st.render.okfractal = true;
+    EXPECT_EQ(fractaldriver(st).kind, DriverStep::Kind::preparing);
+    restart_render(st);
+    s.maxiter = 3000;
+    st.render.okfractal = true;
+    while (st.render.okfractal) fractaldriver(st);
+    EXPECT_TRUE(st.image == headless);
 }
 
 }  // namespace
