@@ -195,18 +195,42 @@ DeepView deep_view_of(int ftype, int method, const View& view, int xres, int yre
     return out;
 }
 
+namespace {
+
+// m 2^e in scientific notation with two decimals, whatever the size of e: "1.50e+305".
+std::string scientific_text(double m, long e, bool sign) {
+    if (m == 0) return sign ? "+0" : "0";
+    const double lg = std::log10(std::fabs(m)) + double(e) * std::log10(2.0);
+    const long de = long(std::floor(lg));
+    char text[64];
+    std::snprintf(text, sizeof text, sign ? "%+.2fe%+ld" : "%.2fe%+ld", std::copysign(std::pow(10.0, lg - double(de)), m), de);
+    return text;
+}
+
+// A decimal text cut to its first `digits` characters after any sign, marked as cut.
+std::string leading_digits(const std::string& text, std::size_t digits) {
+    const std::size_t keep = digits + (!text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0);
+    return text.size() <= keep ? text : text.substr(0, keep) + "\u2026";
+}
+
+}  // namespace
+
+std::pair<std::string, std::string> pointer_texts(const DeepView& v, int xres, int yres, int column, int row) {
+    const FloatExp step = pixel_step(v, xres);
+    const FloatExp dx = step * FloatExp(column - (xres - 1) * 0.5);
+    const FloatExp dy = step * FloatExp((yres - 1) * 0.5 - row);
+    constexpr std::size_t kShownDigits = 20;
+    return {leading_digits(v.re, kShownDigits) + " " + scientific_text(dx.m, long(dx.e), true),
+            leading_digits(v.im, kShownDigits) + " " + scientific_text(dy.m, long(dy.e), true)};
+}
+
 std::string magnification_text(const DeepView& v, double default_width) {
     Big w(64);
     set_text(w, v.width);
     mpfr_d_div(w, default_width, w, MPFR_RNDN);
     long e = 0;
     const double m = mpfr_get_d_2exp(&e, w, MPFR_RNDN);
-    // m 2^e as a decimal mantissa and exponent.
-    const double lg = std::log10(std::fabs(m)) + double(e) * std::log10(2.0);
-    const long de = long(std::floor(lg));
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2fe%+ld", std::pow(10.0, lg - double(de)), de);
-    return text;
+    return scientific_text(m, e, false);
 }
 
 }  // namespace zoquel::deep

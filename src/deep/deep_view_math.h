@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "deep/floatexp.h"
 #include "model/deep_view.h"
@@ -53,6 +54,10 @@ DeepView resized_view(const DeepView& v, int xres, int new_xres, int new_yres);
 
 // A deep view of a double view (its centre and width, exactly as the doubles say).
 DeepView deep_view_of(int ftype, int method, const View& view, int xres, int yres);
+
+// The point of pixel (column, row) of an image of this view, as texts short enough for a status
+// line: the centre's leading digits and the pixel's offset from it, "-0.7436438870371587… +1.25e-301".
+std::pair<std::string, std::string> pointer_texts(const DeepView& v, int xres, int yres, int column, int row);
 
 // "1.5e+305": how many times the type's default view is wider than this one.
 std::string magnification_text(const DeepView& v, double default_width);

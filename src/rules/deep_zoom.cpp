@@ -71,6 +71,11 @@ bool resize_deep_view(Settings& s, int new_xres, int new_yres) {
     return true;
 }
 
+std::optional<std::pair<std::string, std::string>> deep_pointer(const Settings& s, int column, int row) {
+    if (!deep::uses_deep_path(s)) return std::nullopt;
+    return deep::pointer_texts(*active_deep_view(s), s.xres, s.yres, column, row);
+}
+
 std::string deep_magnification(const Settings& s) {
     const DeepView* deep = active_deep_view(s);
     if (!deep) return {};

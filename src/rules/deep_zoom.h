@@ -1,5 +1,7 @@
 #pragma once
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "model/settings.h"
 #include "rules/view_zoom.h"
@@ -21,6 +23,10 @@ ZoomOutcome zoom_to_box(Settings& s, const View& double_view, const PixelBox& bo
 // The settings' deep view over an image of a new size with the same centre and pixel size;
 // false where no deep view applies.
 bool resize_deep_view(Settings& s, int new_xres, int new_yres);
+
+// The point of pixel (column, row) as texts where the image goes the deep way (doubles cannot
+// tell its pixels apart); nothing elsewhere.
+std::optional<std::pair<std::string, std::string>> deep_pointer(const Settings& s, int column, int row);
 
 // How many times the type's start-up view is wider than the deep view, as text ("1.50e+305").
 std::string deep_magnification(const Settings& s);

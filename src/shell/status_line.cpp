@@ -30,6 +30,11 @@ void StatusLine::show_pointer(std::optional<Cx> point, int decimals) {
                                 .arg(point->im, 0, 'f', decimals));
 }
 
+void StatusLine::show_pointer(const QString& re, const QString& im, Cx approximately) {
+    pointer_ = approximately;
+    pointer_label_->setText(QStringLiteral("x %1   y %2").arg(re, im));
+}
+
 void StatusLine::show_view(double magnification, int ftype, int method) {
     show_view(magnification >= 1e5 || (magnification > 0 && magnification < 1e-2) ? QString::number(magnification, 'e', 3)
                                                                                   : QString::number(magnification, 'g', 6),

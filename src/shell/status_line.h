@@ -17,6 +17,9 @@ public:
 
     // The point under the pointer with `decimals` places, or nothing off the image.
     void show_pointer(std::optional<Cx> point, int decimals);
+    // The same as texts, for a point no double holds: the pointer stays `approximately` for
+    // whoever reads it as a number.
+    void show_pointer(const QString& re, const QString& im, Cx approximately);
     // The view's magnification, the type and the method.
     void show_view(double magnification, int ftype, int method);
     // The same with the magnification as text, where no double holds it (deep views).

@@ -27,8 +27,13 @@ void MainWindow::pointer_at(std::optional<QPoint> pixel) {
     const ImageGeometry& shown = render().geometry;
     const ImageGeometry g =
         shown.xres == s.xres && shown.yres == s.yres ? shown : ImageGeometry::of(s.view(), s.xres, s.yres);
+    const Cx point{g.column_x(pixel->x()), g.row_y(pixel->y())};
+    if (auto texts = deep_pointer(s, pixel->x(), pixel->y())) {
+        status_->show_pointer(QString::fromStdString(texts->first), QString::fromStdString(texts->second), point);
+        return;
+    }
     const double pixel_size = std::min(std::fabs(g.xside) / (g.xres - 1), std::fabs(g.yside) / (g.yres - 1));
-    status_->show_pointer(Cx{g.column_x(pixel->x()), g.row_y(pixel->y())}, coordinate_decimals(pixel_size));
+    status_->show_pointer(point, coordinate_decimals(pixel_size));
 }
 
 void MainWindow::update_status(bool force) {

@@ -64,5 +64,18 @@ TEST(DeepView, DecimalTextsOfAnyLengthAndNothingElse) {
     EXPECT_EQ(c, (View{0, 2, -2, 0}));
 }
 
+// The status line's point on a deep view: the centre's leading digits, then the pixel's offset
+// from the centre, far below what a double can hold.
+TEST(DeepView, PointerTextsGiveTheCentreAndTheOffsetOfThePixel) {
+    const auto v = deep::make_deep_view(0, 0, "-0.74364388703715870475219150611477", "0.25", "1e-400", 101, 101);
+    ASSERT_TRUE(v);
+    const auto corner = deep::pointer_texts(*v, 101, 101, 0, 0);
+    EXPECT_EQ(corner.first, "-0.743643887037158704\u2026 -5.00e-401");
+    EXPECT_EQ(corner.second, "0.25 +5.00e-401");
+    const auto middle = deep::pointer_texts(*v, 101, 101, 50, 100);
+    EXPECT_EQ(middle.first.substr(middle.first.rfind(' ')), " +0");
+    EXPECT_EQ(middle.second, "0.25 -5.00e-401");
+}
+
 }  // namespace
 }  // namespace zoquel
