@@ -43,7 +43,7 @@ clang_and_fuzz() {
     (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_loadzq" -max_total_time=10 zq seeds)
     (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_loadzqt" -max_total_time=10 zqt seeds)
     (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_map" -max_total_time=10 map "$maps")
-    (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_parameter_sources" -max_total_time=10 any seeds)
+    (cd "$work" && "$root/build-clang/fuzz/zoquel_fuzz_parameter_sources" -max_total_time=10 -malloc_limit_mb=256 any seeds)
 }
 
 case "${1:-}" in

@@ -99,8 +99,9 @@ std::optional<ParameterLoadError> load_parameters(const std::string& file, Setti
 // The view of the centre and width, square pixels; a deep view for a type with a deep path,
 // the nearest doubles for the others where they can resolve it. Empty on success.
 std::string apply_centre_and_width(Settings& s, const std::string& re, const std::string& im, const std::string& width) {
+    if (std::string refusal = deep::deep_view_refusal(re, im, width, s.xres, s.yres); !refusal.empty())
+        return "--center/--width: " + refusal;
     std::optional<DeepView> v = deep::make_deep_view(s.ftype, s.method, re, im, width, s.xres, s.yres);
-    if (!v) return "--center/--width: '" + re + "," + im + "' and '" + width + "' must be decimal numbers, the width at least " + deep::kNarrowestWidth;
     if (has_deep_path(s)) {
         s.deep = v;
         s.view() = v->corners;

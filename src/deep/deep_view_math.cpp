@@ -118,13 +118,24 @@ View nearest_corners(const DeepView& v, int xres, int yres) {
     return out;
 }
 
-std::optional<DeepView> make_deep_view(int ftype, int method, const std::string& re, const std::string& im,
-                                       const std::string& width, int xres, int yres) {
-    if (!is_decimal(re) || !is_decimal(im) || !is_decimal(width)) return std::nullopt;
+std::string deep_view_refusal(const std::string& re, const std::string& im, const std::string& width, int xres,
+                              int yres) {
+    if (!is_decimal(re) || !is_decimal(im)) return "the centre must be two decimal numbers, such as -0.75 and 0.1e-3";
+    if (!is_decimal(width)) return "the width must be a decimal number, such as 1e-300";
     Big w(64), narrowest(64);
     set_text(w, width);
     set_text(narrowest, kNarrowestWidth);
-    if (!mpfr_number_p(w.get()) || mpfr_cmp(w, narrowest) < 0) return std::nullopt;
+    if (!mpfr_number_p(w.get()) || mpfr_sgn(w.get()) <= 0) return "the width must be positive";
+    if (mpfr_cmp(w, narrowest) < 0) return std::string("deep views reach widths of ") + kNarrowestWidth + ", and no further";
+    const View c = nearest_corners(DeepView{0, 0, {}, trimmed(re), trimmed(im), trimmed(width)}, xres, yres);
+    for (double edge : {c.xmin, c.xmax, c.ymin, c.ymax})
+        if (!(std::fabs(edge) <= kViewReach)) return "the view must lie within -32 and 32";
+    return {};
+}
+
+std::optional<DeepView> make_deep_view(int ftype, int method, const std::string& re, const std::string& im,
+                                       const std::string& width, int xres, int yres) {
+    if (!deep_view_refusal(re, im, width, xres, yres).empty()) return std::nullopt;
     DeepView v{ftype, method, {}, trimmed(re), trimmed(im), trimmed(width)};
     v.corners = nearest_corners(v, xres, yres);
     return v;

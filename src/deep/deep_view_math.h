@@ -27,8 +27,16 @@ View nearest_corners(const DeepView& v, int xres, int yres);
 // per point.
 constexpr const char* kNarrowestWidth = "1e-100000";
 
+// Every view lies within this distance of 0, as the parameter dialog keeps it.
+constexpr double kViewReach = 32;
+
+// Why decimal texts make no deep view, in words for a message; empty when they make one: a
+// text that is not a number, a width below kNarrowestWidth, or a view reaching past kViewReach.
+std::string deep_view_refusal(const std::string& re, const std::string& im, const std::string& width, int xres,
+                              int yres);
+
 // A deep view of the settings' type and method from decimal texts, with its corners; nothing
-// when a text is not a number or the width is not positive and at least kNarrowestWidth.
+// where deep_view_refusal gives a reason.
 std::optional<DeepView> make_deep_view(int ftype, int method, const std::string& re, const std::string& im,
                                        const std::string& width, int xres, int yres);
 

@@ -112,6 +112,22 @@ bool decode_text(MemoryReader& in, std::string& found, bool& present, std::vecto
     return true;
 }
 
+// Whether every chunk's stated length lies within the bytes there are. libpng sizes some
+// buffers by the stated length before reading, so a lying length in a few bytes of input
+// would cost gigabytes.
+bool chunks_fit(std::string_view bytes) {
+    std::size_t at = sizeof kSignature;
+    while (bytes.size() - at >= 8) {
+        const auto byte = [&](std::size_t i) { return std::uint32_t(std::uint8_t(bytes[at + i])); };
+        const std::uint32_t length = byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
+        if (length > bytes.size() - at - 8) return false;
+        if (bytes.substr(at + 4, 4) == "IEND") return true;
+        at += std::size_t(length) + 12;
+        if (at > bytes.size()) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> encode_png(const Surface& image, std::string_view parameters) {
@@ -139,6 +155,7 @@ bool starts_like_png(std::string_view first_bytes) {
 
 std::variant<std::string, PngParametersError> read_png_parameters(std::string_view bytes) {
     if (!starts_like_png(bytes)) return PngParametersError{"not a PNG image"};
+    if (!chunks_fit(bytes)) return PngParametersError{"not a readable PNG image"};
     MemoryReader in{bytes};
     std::string found;
     bool present = false;

@@ -224,10 +224,10 @@ std::variant<Settings, TextParameterError> read_text_parameters(std::string_view
         for (const DeepLine* d : {&deep_re, &deep_im, &deep_width})
             if (!deep::is_decimal(d->value))
                 return TextParameterError{d->line, "'" + d->value + "' is not a decimal number"};
+        const std::string refusal =
+            deep::deep_view_refusal(deep_re.value, deep_im.value, deep_width.value, s.xres, s.yres);
+        if (!refusal.empty()) return TextParameterError{deep_width.line, "deep view: " + refusal};
         deep = deep::make_deep_view(s.ftype, s.method, deep_re.value, deep_im.value, deep_width.value, s.xres, s.yres);
-        if (!deep)
-            return TextParameterError{deep_width.line,
-                                      std::string("deep_width: the width must be at least ") + deep::kNarrowestWidth};
     }
     if (deep_maxiter.line) {
         int n = 0;

@@ -326,6 +326,7 @@ DriverStep drive(LiveState& st, bool settings_may_change) {
 
     DriverState::Impl& d = st.driver.impl();
     st.host->begin_busy();
+    const bool was_preparing = d.phase == Phase::preparing;
     if (d.phase == Phase::idle || (d.phase == Phase::rows && st.render.j == 0)) begin_image(st, settings_may_change);
     switch (d.phase) {
         case Phase::preliminary: return preliminary_row(st);
@@ -335,9 +336,12 @@ DriverStep drive(LiveState& st, bool settings_may_change) {
             break;
         default: break;
     }
-    // A set-up on its worker: the rows start once it is done.
-    if (d.phase == Phase::preparing)
+    // A set-up on its worker: the rows start once it is done, at a later call than the one
+    // that set it off.
+    if (d.phase == Phase::preparing) {
+        if (!was_preparing) return {DriverStep::Kind::preparing, kPreparationPollMs};
         if (std::optional<DriverStep> waiting = preparation_step(st)) return *waiting;
+    }
     return image_row(st, settings_may_change);
 }
 

@@ -2,9 +2,20 @@
 
 #include "deep/deep_view_math.h"
 
+#include <cctype>
 #include <optional>
 
 namespace zoquel {
+
+namespace {
+
+// A refusal as a message box says it: "The width must ...".
+std::string sentence(std::string words) {
+    if (!words.empty()) words[0] = char(std::toupper(static_cast<unsigned char>(words[0])));
+    return words + ".";
+}
+
+}  // namespace
 
 ZoomOutcome zoom_to_box(Settings& s, const View& double_view, const PixelBox& box) {
     const DeepView* deep = active_deep_view(s);
@@ -33,8 +44,8 @@ ZoomOutcome zoom_to_box(Settings& s, const View& double_view, const PixelBox& bo
     // Exact from here on: the box within the deep view (or the one the doubles stand for).
     const DeepView from = deep ? *deep : deep::deep_view_of(s.ftype, s.method, s.view(), s.xres, s.yres);
     DeepView to = deep::zoomed_view(from, s.xres, s.yres, box.left, box.top, box.right, box.bottom);
-    if (!deep::make_deep_view(to.ftype, to.method, to.re, to.im, to.width, s.xres, s.yres))
-        return {false, std::string("Deep views reach widths of ") + deep::kNarrowestWidth + ", and no further."};
+    if (std::string refusal = deep::deep_view_refusal(to.re, to.im, to.width, s.xres, s.yres); !refusal.empty())
+        return {false, sentence(refusal)};
     s.view() = to.corners;
     s.deep = std::move(to);
     return {true, {}};
@@ -48,10 +59,9 @@ DeepViewForm deep_view_form_from(const Settings& s) {
 
 std::string commit_deep_view_form(Settings& s, const DeepViewForm& form) {
     if (!has_deep_path(s)) return "Deep views are for Mandelbrot/Julia with the exponent 2.";
-    if (!deep::is_decimal(form.re) || !deep::is_decimal(form.im))
-        return "The centre must be two decimal numbers, such as -0.75 and 0.1e-3.";
+    if (std::string refusal = deep::deep_view_refusal(form.re, form.im, form.width, s.xres, s.yres); !refusal.empty())
+        return sentence(refusal);
     std::optional<DeepView> v = deep::make_deep_view(s.ftype, s.method, form.re, form.im, form.width, s.xres, s.yres);
-    if (!v) return std::string("The width must be a decimal number of at least ") + deep::kNarrowestWidth + ", such as 1e-300.";
     if (form.maxiter < 1 || form.maxiter > kDeepMaxIterations)
         return "iteration range: 1 - " + std::to_string(kDeepMaxIterations);
     s.view() = v->corners;

@@ -115,8 +115,9 @@ ParameterOutcome apply_parameter_form(Settings& s, const ParameterForm& typed) {
     if (keep_deep && out.newdimensions) {
         // Same centre and width over the new size: its doubles follow.
         const DeepView& d = *s.deep;
+        // A view that would reach past where views go keeps the typed doubles instead.
         s.deep = deep::make_deep_view(d.ftype, d.method, d.re, d.im, d.width, s.xres, s.yres);
-        s.view() = s.deep->corners;
+        if (s.deep) s.view() = s.deep->corners;
     }
 
     Param& p = s.params();

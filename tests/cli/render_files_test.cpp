@@ -258,9 +258,10 @@ TEST_F(RenderFiles, DeepViewWidthsATypeCannotResolveAndLongLimitsOutsideDeepView
     } cases[] = {
         {"--type 1 --center 0,0 --width 1e-20", "cannot resolve a width of 1e-20"},
         {"--type 0 --center 0,1", "--center and --width go together"},
-        {"--type 0 --center 0,1 --width -1e-5", "must be decimal numbers, the width at least 1e-100000"},
-        {"--type 0 --center 0,1 --width 1e-100001", "the width at least 1e-100000"},
-        {"--type 0 --center 0x1p3,1 --width 1e-5", "must be decimal numbers"},
+        {"--type 0 --center 0,1 --width -1e-5", "the width must be positive"},
+        {"--type 0 --center 0,1 --width 1e-100001", "reach widths of 1e-100000, and no further"},
+        {"--type 0 --center 0x1p3,1 --width 1e-5", "must be two decimal numbers"},
+        {"--type 0 --center 0,1e777777771 --width 1e-5", "the view must lie within -32 and 32"},
         {"--type 0 --maxiter 50000", "iteration range"},
         {"--type 0 --maxiter 10000001 --center 0,1 --width 1e-300", "iteration range"},
         {"--type 0 --param 3=3 --center 0,1 --width 1e-300", "cannot resolve a width of 1e-300"},
