@@ -72,6 +72,16 @@ const Rule kAfter[] = {
 }  // namespace
 
 const char* first_failed_parameter_check(const Settings& s, std::span<const NamedSetting> table) {
+    if (active_deep_view(s)) {
+        // A deep view stands for the view's doubles, which may lie closer together than any
+        // typed view, and takes longer limits; all else is checked as for any view.
+        if (s.maxiter < 1 || s.maxiter > kDeepMaxIterations) return "maxiter";
+        Settings rest = s;
+        rest.deep.reset();
+        rest.view() = startup_view(s.ftype, s.method);
+        rest.maxiter = std::min(s.maxiter, kDialogMaxIterations);
+        return first_failed_parameter_check(rest, table);
+    }
     for (const Rule& r : kBefore)
         if (!r.holds(s)) return r.field;
     for (const NamedSetting& n : table)

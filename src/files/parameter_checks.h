@@ -14,6 +14,8 @@ namespace zoquel {
 // Lyapunov sequence) by rules of their own. Only what a parameter file stores is looked at:
 // the view and parameters of the current type and method, the start point of the current
 // PGM formula.
+// Settings with a deep view that applies are checked without its view, which is checked
+// when made, and with its longer iteration limit.
 const char* first_failed_parameter_check(const Settings& s, std::span<const NamedSetting> table = named_settings());
 
 // Why the field that first_failed_parameter_check named is refused, for messages: the

@@ -236,16 +236,10 @@ std::variant<Settings, TextParameterError> read_text_parameters(std::string_view
                                                              std::to_string(kDeepMaxIterations)};
         s.maxiter = n;
     }
-    Settings checked = s;
-    checked.deep.reset();
-    if (deep) {
-        checked.view() = startup_view(s.ftype, s.method);
-        checked.maxiter = std::min(checked.maxiter, kDialogMaxIterations);
-        s.view() = deep->corners;
-    }
+    if (deep) s.view() = deep->corners;
     s.deep = deep;
 
-    if (const char* failed = first_failed_parameter_check(checked)) {
+    if (const char* failed = first_failed_parameter_check(s)) {
         auto line_of = [&](std::string_view name) {
             const TextField* f = find_text_field(name);
             return f ? set_on[std::size_t(f - fields.data())] : 0;
