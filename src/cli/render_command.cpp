@@ -99,11 +99,11 @@ std::optional<ParameterLoadError> load_parameters(const std::string& file, Setti
 // The view of the centre and width, square pixels; a deep view for a type with a deep path,
 // the nearest doubles for the others where they can resolve it. Empty on success.
 std::string apply_centre_and_width(Settings& s, const std::string& re, const std::string& im, const std::string& width) {
-    if (std::string refusal = deep::deep_view_refusal(re, im, width, s.xres, s.yres); !refusal.empty())
-        return "--center/--width: " + refusal;
-    std::optional<DeepView> v = deep::make_deep_view(s.ftype, s.method, re, im, width, s.xres, s.yres);
+    auto made = deep::deep_view_from_texts(s.ftype, s.method, re, im, width, s.xres, s.yres);
+    if (auto* refusal = std::get_if<std::string>(&made)) return "--center/--width: " + *refusal;
+    const DeepView* v = &std::get<DeepView>(made);
     if (has_deep_path(s)) {
-        s.deep = v;
+        s.deep = *v;
         s.view() = v->corners;
         return {};
     }

@@ -118,8 +118,9 @@ View nearest_corners(const DeepView& v, int xres, int yres) {
     return out;
 }
 
-std::string deep_view_refusal(const std::string& re, const std::string& im, const std::string& width, int xres,
-                              int yres) {
+std::variant<DeepView, std::string> deep_view_from_texts(int ftype, int method, const std::string& re,
+                                                         const std::string& im, const std::string& width, int xres,
+                                                         int yres) {
     if (!is_decimal(re) || !is_decimal(im)) return "the centre must be two decimal numbers, such as -0.75 and 0.1e-3";
     if (!is_decimal(width)) return "the width must be a decimal number, such as 1e-300";
     Big w(64), narrowest(64);
@@ -127,18 +128,18 @@ std::string deep_view_refusal(const std::string& re, const std::string& im, cons
     set_text(narrowest, kNarrowestWidth);
     if (!mpfr_number_p(w.get()) || mpfr_sgn(w.get()) <= 0) return "the width must be positive";
     if (mpfr_cmp(w, narrowest) < 0) return std::string("deep views reach widths of ") + kNarrowestWidth + ", and no further";
-    const View c = nearest_corners(DeepView{0, 0, {}, trimmed(re), trimmed(im), trimmed(width)}, xres, yres);
-    for (double edge : {c.xmin, c.xmax, c.ymin, c.ymax})
+    DeepView v{ftype, method, {}, trimmed(re), trimmed(im), trimmed(width)};
+    v.corners = nearest_corners(v, xres, yres);
+    for (double edge : {v.corners.xmin, v.corners.xmax, v.corners.ymin, v.corners.ymax})
         if (!(std::fabs(edge) <= kViewReach)) return "the view must lie within -32 and 32";
-    return {};
+    return v;
 }
 
 std::optional<DeepView> make_deep_view(int ftype, int method, const std::string& re, const std::string& im,
                                        const std::string& width, int xres, int yres) {
-    if (!deep_view_refusal(re, im, width, xres, yres).empty()) return std::nullopt;
-    DeepView v{ftype, method, {}, trimmed(re), trimmed(im), trimmed(width)};
-    v.corners = nearest_corners(v, xres, yres);
-    return v;
+    std::variant<DeepView, std::string> made = deep_view_from_texts(ftype, method, re, im, width, xres, yres);
+    if (auto* v = std::get_if<DeepView>(&made)) return std::move(*v);
+    return std::nullopt;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <variant>
 
 #include "deep/floatexp.h"
 #include "model/deep_view.h"
@@ -30,13 +31,14 @@ constexpr const char* kNarrowestWidth = "1e-100000";
 // Every view lies within this distance of 0, as the parameter dialog keeps it.
 constexpr double kViewReach = 32;
 
-// Why decimal texts make no deep view, in words for a message; empty when they make one: a
-// text that is not a number, a width below kNarrowestWidth, or a view reaching past kViewReach.
-std::string deep_view_refusal(const std::string& re, const std::string& im, const std::string& width, int xres,
-                              int yres);
+// A deep view of the type and method from decimal texts, with its corners, or why the texts
+// make none, in words for a message: a text that is not a number, a width below
+// kNarrowestWidth, or a view reaching past kViewReach.
+std::variant<DeepView, std::string> deep_view_from_texts(int ftype, int method, const std::string& re,
+                                                         const std::string& im, const std::string& width, int xres,
+                                                         int yres);
 
-// A deep view of the settings' type and method from decimal texts, with its corners; nothing
-// where deep_view_refusal gives a reason.
+// The same where the reason does not matter.
 std::optional<DeepView> make_deep_view(int ftype, int method, const std::string& re, const std::string& im,
                                        const std::string& width, int xres, int yres);
 

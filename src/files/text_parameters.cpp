@@ -224,10 +224,11 @@ std::variant<Settings, TextParameterError> read_text_parameters(std::string_view
         for (const DeepLine* d : {&deep_re, &deep_im, &deep_width})
             if (!deep::is_decimal(d->value))
                 return TextParameterError{d->line, "'" + d->value + "' is not a decimal number"};
-        const std::string refusal =
-            deep::deep_view_refusal(deep_re.value, deep_im.value, deep_width.value, s.xres, s.yres);
-        if (!refusal.empty()) return TextParameterError{deep_width.line, "deep view: " + refusal};
-        deep = deep::make_deep_view(s.ftype, s.method, deep_re.value, deep_im.value, deep_width.value, s.xres, s.yres);
+        auto made = deep::deep_view_from_texts(s.ftype, s.method, deep_re.value, deep_im.value, deep_width.value,
+                                               s.xres, s.yres);
+        if (auto* refusal = std::get_if<std::string>(&made))
+            return TextParameterError{deep_width.line, "deep view: " + *refusal};
+        deep = std::move(std::get<DeepView>(made));
     }
     if (deep_maxiter.line) {
         int n = 0;

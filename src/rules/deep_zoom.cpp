@@ -43,11 +43,11 @@ ZoomOutcome zoom_to_box(Settings& s, const View& double_view, const PixelBox& bo
     }
     // Exact from here on: the box within the deep view (or the one the doubles stand for).
     const DeepView from = deep ? *deep : deep::deep_view_of(s.ftype, s.method, s.view(), s.xres, s.yres);
-    DeepView to = deep::zoomed_view(from, s.xres, s.yres, box.left, box.top, box.right, box.bottom);
-    if (std::string refusal = deep::deep_view_refusal(to.re, to.im, to.width, s.xres, s.yres); !refusal.empty())
-        return {false, sentence(refusal)};
-    s.view() = to.corners;
-    s.deep = std::move(to);
+    const DeepView box_view = deep::zoomed_view(from, s.xres, s.yres, box.left, box.top, box.right, box.bottom);
+    auto to = deep::deep_view_from_texts(s.ftype, s.method, box_view.re, box_view.im, box_view.width, s.xres, s.yres);
+    if (auto* refusal = std::get_if<std::string>(&to)) return {false, sentence(*refusal)};
+    s.deep = std::move(std::get<DeepView>(to));
+    s.view() = s.deep->corners;
     return {true, {}};
 }
 
@@ -59,13 +59,12 @@ DeepViewForm deep_view_form_from(const Settings& s) {
 
 std::string commit_deep_view_form(Settings& s, const DeepViewForm& form) {
     if (!has_deep_path(s)) return "Deep views are for Mandelbrot/Julia with the exponent 2.";
-    if (std::string refusal = deep::deep_view_refusal(form.re, form.im, form.width, s.xres, s.yres); !refusal.empty())
-        return sentence(refusal);
-    std::optional<DeepView> v = deep::make_deep_view(s.ftype, s.method, form.re, form.im, form.width, s.xres, s.yres);
+    auto v = deep::deep_view_from_texts(s.ftype, s.method, form.re, form.im, form.width, s.xres, s.yres);
+    if (auto* refusal = std::get_if<std::string>(&v)) return sentence(*refusal);
     if (form.maxiter < 1 || form.maxiter > kDeepMaxIterations)
         return "iteration range: 1 - " + std::to_string(kDeepMaxIterations);
-    s.view() = v->corners;
-    s.deep = std::move(v);
+    s.deep = std::move(std::get<DeepView>(v));
+    s.view() = s.deep->corners;
     s.maxiter = int(form.maxiter);
     return {};
 }
