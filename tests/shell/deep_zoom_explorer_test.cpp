@@ -33,10 +33,7 @@ class DeepZoomExplorerTest : public QObject {
             register_file_commands(t, start);
         });
     }
-    void render_to_end() {
-        for (int guard = 0; w().rendering() && guard < 1000000; ++guard) QCoreApplication::processEvents();
-        QVERIFY(!w().rendering());
-    }
+    void render_to_end() { QVERIFY(render_until_done(w())); }
     void command(int id) {
         w().run_command(id);
         for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();

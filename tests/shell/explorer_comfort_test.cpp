@@ -33,10 +33,7 @@ class ExplorerComfortTest : public QObject {
 
     MainWindow& w() { return *w_; }
 
-    void render_to_end() {
-        for (int guard = 0; w().rendering() && guard < 100000; ++guard) QCoreApplication::processEvents();
-        QVERIFY(!w().rendering());
-    }
+    void render_to_end() { QVERIFY(render_until_done(w())); }
     void plot() {
         QTest::keyClick(&w(), Qt::Key_F1);
         render_to_end();

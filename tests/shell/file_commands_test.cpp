@@ -15,6 +15,7 @@
 #include "shell/commands.h"
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
+#include "support/test_window.h"
 
 using namespace zoquel;
 using namespace zoquel::shell;
@@ -57,10 +58,7 @@ class FileCommandsTest : public QObject {
         QCoreApplication::processEvents();
     }
 
-    void render_to_end() {
-        for (int guard = 0; w().rendering() && guard < 100000; ++guard) QCoreApplication::processEvents();
-        QVERIFY(!w().rendering());
-    }
+    void render_to_end() { QVERIFY(render_until_done(w())); }
 
     // Runs a command and whatever it posts.
     void command(int id) {

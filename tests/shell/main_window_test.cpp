@@ -14,6 +14,7 @@
 #include "shell/image_view.h"
 #include "shell/keys.h"
 #include "shell/main_window.h"
+#include "support/test_window.h"
 #include "shell/startup.h"
 
 using namespace zoquel;
@@ -48,10 +49,7 @@ class ExplorerTest : public QObject {
     }
 
     // Runs the render loop as the event loop does until the image is done.
-    void render_to_end() {
-        for (int guard = 0; w().rendering() && guard < 100000; ++guard) QCoreApplication::processEvents();
-        QVERIFY(!w().rendering());
-    }
+    void render_to_end() { QVERIFY(render_until_done(w())); }
 
     void turns(int n) {
         for (int i = 0; i < n; ++i) w().render_turn();

@@ -15,6 +15,7 @@
 #include "shell/command_groups.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
+#include "support/test_window.h"
 #include "shell/messages.h"
 
 using namespace zoquel;
@@ -35,10 +36,7 @@ class OptionsCommandsTest : public QObject {
                  "a scripted dialog never opened, or another one did");
     }
 
-    void render_to_end() {
-        for (int guard = 0; w().rendering() && guard < 100000; ++guard) QCoreApplication::processEvents();
-        QVERIFY(!w().rendering());
-    }
+    void render_to_end() { QVERIFY(render_until_done(w())); }
 
     // The image the headless renderer makes of the window's settings.
     bool image_is_render_of_settings() {

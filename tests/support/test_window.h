@@ -20,3 +20,9 @@ inline std::unique_ptr<zoquel::shell::MainWindow> open_test_window(
     QCoreApplication::processEvents();
     return w;
 }
+
+// Lets the window's event loop run until its render ends; false if it never does.
+inline bool render_until_done(zoquel::shell::MainWindow& w) {
+    for (int guard = 0; w.rendering() && guard < 1000000; ++guard) QCoreApplication::processEvents();
+    return !w.rendering();
+}
